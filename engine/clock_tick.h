@@ -1,0 +1,51 @@
+#pragma once
+// One refresh of the clock: from a single local reading and the ten Rows' city
+// names to every text the Rows show. Pure: no clock, no toolkit, no state.
+
+#include <array>
+#include <chrono>
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "city_table.h"
+
+namespace orbalune {
+
+inline constexpr int kRowCount = 10;
+// The home row shows the machine's own date with weekday and time with seconds.
+inline constexpr int HomeRow = 6;
+
+struct DateTimeTexts {
+    std::u16string date;  // "mm/dd" (the home row appends the weekday kanji)
+    std::u16string time;  // "hh:mm" ("hh:mm:ss" for the home row)
+    friend bool operator==(const DateTimeTexts&, const DateTimeTexts&) = default;
+};
+
+// Texts of one distinct offset of the city table, valid for one tick.
+using OffsetTexts = DateTimeTexts;
+
+// City names of Rows 1..10, index 0 holding Row 1.
+using RowNames = std::array<std::u16string_view, kRowCount>;
+
+struct TickTexts {
+    DateTimeTexts home;  // written to the home row first
+    // Then, per Row (index 0 = Row 1), the city's texts, or nothing when the
+    // name is not in the table: such a Row keeps whatever it showed before.
+    std::array<std::optional<DateTimeTexts>, kRowCount> rows;
+};
+
+// One-kanji weekday name, Sunday first: 日 月 火 水 木 金 土.
+char16_t WeekdayKanji(std::chrono::weekday day);
+
+// "mm/dd" + weekday and "hh:mm:ss" of the local reading.
+DateTimeTexts FormatLocalTexts(std::chrono::local_seconds now);
+
+// "mm/dd" and "hh:mm" for every distinct offset, in table order.
+std::array<OffsetTexts, kDistinctOffsetCount> FormatOffsetTexts(std::chrono::local_seconds now);
+
+// Every text of one tick, all derived from the one reading `now`.
+TickTexts ComputeTick(std::chrono::local_seconds now, const RowNames& names);
+
+}  // namespace orbalune
