@@ -1,0 +1,300 @@
+#include "frm1.h"
+
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "clickable_label.h"
+#include "clock_tick.h"
+#include "colours.h"
+#include "fonts.h"
+#include "icon.h"
+#include "layout_data.h"
+#include "twips.h"
+
+namespace orbalune {
+
+namespace {
+
+QString text(std::u16string_view view)
+{
+    return QString(reinterpret_cast<const QChar*>(view.data()), static_cast<qsizetype>(view.size()));
+}
+
+QString rowName(std::string_view control, int row)
+{
+    return QStringLiteral("%1(%2)").arg(QLatin1String(control.data(), static_cast<qsizetype>(control.size())))
+        .arg(row);
+}
+
+const layout::Row& rowLayout(int row) { return layout::kRows.at(static_cast<std::size_t>(row - 1)); }
+
+}  // namespace
+
+Frm1::Frm1(WindowSeams seams, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      seams_(std::move(seams)),
+      outerHeightTwips_(layout::kWindow.clientHeight)
+{
+    setObjectName(QStringLiteral("frm1"));
+    setWindowTitle(text(layout::kWindow.caption));
+    setWindowIcon(OrbaluneIcon());
+    setAutoFillBackground(true);
+    SetBackgroundColour(*this, ColourFromBgr(layout::kWindow.background));
+
+    // setGeometry places the client area (move() would place the frame).
+    const TwipsScale scale = TwipsScale::forWidget(this);
+    const auto& w = layout::kWindow;
+    setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
+    setFixedSize(size());  // a fixed border: the user cannot resize it
+
+    createControls();
+    applyTabOrder();
+    CmnDialog1 = std::make_unique<CommonDialog>(*seams_.colours, this);
+
+    tmr00 = seams_.timer.get();
+    connectHandlers();
+
+    Form_Load();
+    // The timer runs from creation; its first tick lands on the next whole second.
+    tmr00->armAt(NextSecondBoundary(seams_.clock->now()));
+}
+
+Frm1::~Frm1()
+{
+    if (tmr00 != nullptr) {
+        tmr00->stop();
+    }
+}
+
+void Frm1::createControls()
+{
+    const TwipsScale scale = TwipsScale::forWidget(this);
+    const QColor background = ColourFromBgr(layout::kWindow.background);
+
+    auto makeButton = [&](const layout::Button& spec) {
+        auto* button = new QPushButton(text(spec.caption), this);
+        button->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
+        button->setGeometry(scale.rect(spec.rect));
+        button->setFont(LayoutFont(spec.font));
+        button->setToolTip(text(spec.tooltip));
+        // The swatches have no caption: a screen reader reads the tooltip instead.
+        button->setAccessibleName(spec.caption.empty() ? text(spec.tooltip) : text(spec.caption));
+        button->setAccessibleDescription(text(spec.tooltip));
+        button->setAutoDefault(false);
+        SetButtonColour(*button, background);
+        return button;
+    };
+    cmdFm = makeButton(layout::kCmdFm);
+    cmdEND = makeButton(layout::kCmdEND);
+    cmdMae = makeButton(layout::kCmdMae);
+    cmdHaikei = makeButton(layout::kCmdHaikei);
+    cmdMoji = makeButton(layout::kCmdMoji);
+
+    const auto& focus = layout::kTxtTIdx;
+    txtTIdx = new QLineEdit(this);
+    txtTIdx->setObjectName(QString::fromLatin1(focus.name.data(), static_cast<qsizetype>(focus.name.size())));
+    txtTIdx->setGeometry(scale.rect(focus.rect));
+    txtTIdx->setFrame(false);
+    // It only holds the focus; read-only, so no caret blinks over Row 7.
+    txtTIdx->setReadOnly(true);
+    txtTIdx->setFont(LayoutFont(focus.font));
+    SetBackgroundColour(*txtTIdx, ColourFromBgr(focus.background));
+    SetTextColour(*txtTIdx, ColourFromBgr(focus.text));
+
+    for (int row = 1; row <= kRowCount; ++row) {
+        createRow(row);
+    }
+
+    // Stacking: raise from the bottom of the list to its top.
+    for (auto it = layout::kStackingTopFirst.rbegin(); it != layout::kStackingTopFirst.rend(); ++it) {
+        if (*it == "fram1") {
+            for (int row = 1; row <= kRowCount; ++row) {
+                fram1.at(static_cast<std::size_t>(row))->raise();
+            }
+        } else if (auto* control = findChild<QWidget*>(QString::fromLatin1(it->data(),
+                                                                           static_cast<qsizetype>(it->size())),
+                                                       Qt::FindDirectChildrenOnly)) {
+            control->raise();
+        }
+    }
+}
+
+void Frm1::createRow(int row)
+{
+    const TwipsScale scale = TwipsScale::forWidget(this);
+    const layout::Row& spec = rowLayout(row);
+    const auto slot = static_cast<std::size_t>(row);
+    const QColor background = ColourFromBgr(layout::kRowBackground);
+    const QColor textColour = ResolveLayoutColour(layout::kRowText, palette());
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(rowName("fram1", row));
+    frame->setFrameShape(QFrame::NoFrame);
+    frame->setGeometry(scale.rect({spec.frameLeft, layout::kFrameTop, spec.frameWidth, layout::kFrameHeight}));
+    frame->setAutoFillBackground(true);
+    SetBackgroundColour(*frame, background);
+    fram1.at(slot) = frame;
+
+    // Creation order is stacking order within the frame: the time box is drawn
+    // over the bottom of the date label, the chooser over everything.
+    auto* city = new ClickableLabel(frame);
+    city->setObjectName(rowName("lblMati", row));
+    city->setGeometry(scale.rect({0, layout::kCityTop, spec.cityWidth, layout::kCityHeight}));
+    city->setAlignment(Qt::AlignCenter);
+    city->setFont(LayoutFont(layout::FontKind::WindowDefault));
+    SetTextColour(*city, textColour);
+    lblMati.at(slot) = city;
+
+    auto* date = new QLabel(text(layout::kUnsetText), frame);
+    date->setObjectName(rowName("lblTukihi", row));
+    date->setGeometry(scale.rect({spec.dateLeft, layout::kDateTop, spec.dateWidth, layout::kDateHeight}));
+    date->setAlignment(Qt::AlignCenter);
+    date->setFont(LayoutFont(layout::FontKind::Regular75));
+    SetTextColour(*date, textColour);
+    lblTukihi.at(slot) = date;
+
+    auto* time = new QLineEdit(text(layout::kUnsetText), frame);
+    time->setObjectName(rowName("txtJihun", row));
+    time->setGeometry(scale.rect({spec.timeLeft, layout::kTimeTop, spec.timeWidth, layout::kTimeHeight}));
+    time->setFrame(false);
+    time->setAlignment(Qt::AlignCenter);
+    time->setFont(LayoutFont(layout::FontKind::Bold105));
+    SetBackgroundColour(*time, background);
+    SetTextColour(*time, textColour);
+    time->setCursorPosition(0);
+    txtJihun.at(slot) = time;
+
+    auto* chooser = new QComboBox(frame);
+    chooser->setObjectName(rowName("cmbMati", row));
+    chooser->setEditable(false);
+    chooser->setMaxVisibleItems(20);
+    for (const std::u16string_view entry : spec.chooserList) {
+        chooser->addItem(text(entry));
+    }
+    chooser->setCurrentIndex(-1);
+    chooser->setGeometry(
+        scale.rect({0, layout::kChooserTopAtCreation, spec.chooserWidth, layout::kChooserHeight}));
+    chooser->setFont(LayoutFont(layout::FontKind::WindowDefault));
+    SetBackgroundColour(*chooser, background);
+    SetTextColour(*chooser, textColour);
+    chooser->hide();
+    cmbMati.at(slot) = chooser;
+}
+
+void Frm1::applyTabOrder()
+{
+    std::vector<std::pair<int, QWidget*>> order{{layout::kTxtTIdx.tabIndex, txtTIdx},
+                                                {layout::kCmdEND.tabIndex, cmdEND},
+                                                {layout::kCmdMoji.tabIndex, cmdMoji},
+                                                {layout::kCmdHaikei.tabIndex, cmdHaikei},
+                                                {layout::kCmdMae.tabIndex, cmdMae},
+                                                {layout::kCmdFm.tabIndex, cmdFm}};
+    for (int row = 1; row <= kRowCount; ++row) {
+        const auto slot = static_cast<std::size_t>(row);
+        const layout::RowTabs& tabs = rowLayout(row).tabs;
+        // Frames and labels are listed for completeness but never take the focus.
+        order.insert(order.end(), {{tabs.frame, fram1.at(slot)},
+                                   {tabs.time, txtJihun.at(slot)},
+                                   {tabs.chooser, cmbMati.at(slot)},
+                                   {tabs.date, lblTukihi.at(slot)},
+                                   {tabs.city, lblMati.at(slot)}});
+    }
+    std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    QWidget* previous = nullptr;
+    for (const auto& [index, widget] : order) {
+        if (widget->focusPolicy() == Qt::NoFocus) {
+            continue;
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+void Frm1::connectHandlers()
+{
+    connect(tmr00, &TickTimer::fired, this, &Frm1::tmr00_Timer);
+    connect(cmdHaikei, &QPushButton::clicked, this, &Frm1::cmdHaikei_Click);
+    connect(cmdMoji, &QPushButton::clicked, this, &Frm1::cmdMoji_Click);
+    connect(cmdMae, &QPushButton::clicked, this, &Frm1::cmdMae_Click);
+    connect(cmdFm, &QPushButton::clicked, this, &Frm1::cmdFm_Click);
+    connect(cmdEND, &QPushButton::clicked, this, &Frm1::cmdEND_Click);
+    for (int row = 1; row <= kRowCount; ++row) {
+        const auto index = static_cast<std::int16_t>(row);
+        const auto slot = static_cast<std::size_t>(row);
+        connect(lblMati.at(slot), &ClickableLabel::clicked, this, [this, index] { lblMati_Click(index); });
+        // activated, not currentIndexChanged: picking the entry that is already
+        // selected must end choosing too, and start-up's programmatic selection must not.
+        connect(cmbMati.at(slot), &QComboBox::activated, this, [this, index] { cmbMati_Click(index); });
+    }
+    // Esc quits, as the window's cancel button. An open list or a modal dialog
+    // takes its own Esc first.
+    auto* quit = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(quit, &QShortcut::activated, cmdEND, &QPushButton::click);
+}
+
+void Frm1::Form_Load()
+{
+    outerHeightTwips_ = layout::kShortOuterHeight;
+    applyOuterHeight();
+
+    const auto today = std::chrono::year_month_day{floor<std::chrono::days>(ToLocalSeconds(seams_.clock->now()))};
+    const auto month = static_cast<unsigned>(today.month());
+    const bool southernSummer = month <= 3 || month >= 11;
+    setWindowTitle(text(southernSummer ? layout::kSouthernCaption : layout::kNorthernCaption));
+
+    for (int row = 1; row <= kRowCount; ++row) {
+        cmbMati.at(static_cast<std::size_t>(row))->setCurrentText(text(rowLayout(row).defaultCity));
+    }
+    for (int row = 1; row <= kRowCount; ++row) {
+        const auto slot = static_cast<std::size_t>(row);
+        lblMati.at(slot)->setText(cmbMati.at(slot)->currentText());
+    }
+    auto* honolulu = lblMati.at(static_cast<std::size_t>(layout::kHonoluluRow));
+    if (honolulu->text() == text(layout::kHonolulu)) {
+        honolulu->setToolTip(text(layout::kHonoluluTooltip));
+    }
+    state_.SwithFm = kOn;
+    state_.SwithMae = kOff;
+    txtTIdx->setFocus();
+}
+
+void Frm1::applyOuterHeight()
+{
+    const TwipsScale scale = TwipsScale::forWidget(this);
+    // Without a window manager (or before it frames us) the decoration is 0.
+    const int decoration = std::max(0, frameGeometry().height() - geometry().height());
+    appliedDecoration_ = decoration;
+    const int clientHeight = std::max(1, scale.px(outerHeightTwips_) - decoration);
+    setFixedSize(scale.px(layout::kWindow.clientWidth), clientHeight);
+}
+
+void Frm1::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    watchForFrame();
+}
+
+void Frm1::watchForFrame()
+{
+    // The window manager frames the window some time after it is mapped and Qt
+    // reports no event for it; look a few times, cheaply, and stop.
+    for (const int ms : {20, 60, 150, 300, 600, 1200, 2500}) {
+        QTimer::singleShot(ms, this, [this] {
+            if (frameGeometry().height() - geometry().height() != appliedDecoration_) {
+                applyOuterHeight();
+            }
+        });
+    }
+}
+
+}  // namespace orbalune

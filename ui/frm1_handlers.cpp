@@ -1,0 +1,162 @@
+// What the window does when the clock ticks or the user acts.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <string_view>
+
+#include "clickable_label.h"
+#include "clock_tick.h"
+#include "colours.h"
+#include "frm1.h"
+#include "layout_data.h"
+#include "twips.h"
+
+namespace orbalune {
+
+namespace {
+
+QString text(std::u16string_view view)
+{
+    return QString(reinterpret_cast<const QChar*>(view.data()), static_cast<qsizetype>(view.size()));
+}
+
+bool isRow(std::int16_t index) { return index >= 1 && index <= kRowCount; }
+
+Switch complement(Switch value) { return static_cast<Switch>(~value); }
+
+}  // namespace
+
+void Frm1::tmr00_Timer()
+{
+    // One reading per tick: every text of this tick comes from the same second.
+    const WallClock::time_point reading = seams_.clock->now();
+
+    std::array<QString, kRowCount> names;
+    RowNames views;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        names.at(i) = lblMati.at(i + 1)->text();  // a hidden label still holds the Row's city
+        views.at(i) = std::u16string_view(QStringView(names.at(i)).utf16(),
+                                          static_cast<std::size_t>(names.at(i).size()));
+    }
+    const TickTexts texts = ComputeTick(ToLocalSeconds(reading), views);
+
+    showTexts(HomeRow, text(texts.home.date), text(texts.home.time));
+    for (std::size_t i = 0; i < texts.rows.size(); ++i) {
+        if (const auto& row = texts.rows.at(i)) {
+            showTexts(static_cast<int>(i) + 1, text(row->date), text(row->time));
+        }
+    }
+    // Aim the next tick at the next whole second of this reading; a late tick
+    // re-aligns at once, an early one shows the same second and re-arms.
+    tmr00->armAt(NextSecondBoundary(reading));
+}
+
+void Frm1::showTexts(int row, const QString& date, const QString& time)
+{
+    const auto slot = static_cast<std::size_t>(row);
+    lblTukihi.at(slot)->setText(date);  // QLabel ignores an unchanged text
+    QLineEdit* box = txtJihun.at(slot);
+    if (box->text() != time) {
+        box->setText(time);  // also replaces whatever the user typed there
+    }
+}
+
+void Frm1::lblMati_Click(std::int16_t Index)
+{
+    if (!isRow(Index)) {
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(Index);
+    QComboBox* chooser = cmbMati.at(slot);
+    lblMati.at(slot)->hide();
+    chooser->show();
+    chooser->move(chooser->x(), TwipsScale::forWidget(this).px(layout::kChooserTopWhileChoosing));
+    chooser->setFocus(Qt::MouseFocusReason);  // so the keyboard can open the list too
+}
+
+void Frm1::cmbMati_Click(std::int16_t Index)
+{
+    if (!isRow(Index)) {
+        return;
+    }
+    const auto slot = static_cast<std::size_t>(Index);
+    QComboBox* chooser = cmbMati.at(slot);
+    chooser->hide();
+    lblMati.at(slot)->setText(chooser->currentText());  // exactly, ideographic spaces and all
+    lblMati.at(slot)->show();
+}
+
+void Frm1::pickColour(std::int32_t& field, void (Frm1::*apply)())
+{
+    CmnDialog1->CancelError = true;
+    try {
+        CmnDialog1->Flags = CommonDialog::cdlCCRGBInit;
+        CmnDialog1->ShowColor();
+        field = static_cast<std::int32_t>(CmnDialog1->Color);
+        (this->*apply)();
+    } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): a cancel changes nothing, silently
+    }
+}
+
+void Frm1::cmdHaikei_Click() { pickColour(state_.BakColr, &Frm1::ApplyBakColr); }
+
+void Frm1::cmdMoji_Click() { pickColour(state_.MojiColr, &Frm1::ApplyMojiColr); }
+
+void Frm1::ApplyMojiColr()
+{
+    const QColor colour = ColourFromBgr(static_cast<std::uint32_t>(state_.MojiColr));
+    for (std::size_t row = 1; row <= kRowCount; ++row) {
+        SetTextColour(*cmbMati.at(row), colour);
+        SetTextColour(*lblMati.at(row), colour);
+        SetTextColour(*lblTukihi.at(row), colour);
+        SetTextColour(*txtJihun.at(row), colour);
+    }
+}
+
+void Frm1::ApplyBakColr()
+{
+    const QColor colour = ColourFromBgr(static_cast<std::uint32_t>(state_.BakColr));
+    SetBackgroundColour(*this, colour);
+    for (QPushButton* button : {cmdMoji, cmdHaikei, cmdMae, cmdFm, cmdEND}) {
+        SetButtonColour(*button, colour);
+    }
+    SetBackgroundColour(*txtTIdx, colour);
+    for (std::size_t row = 1; row <= kRowCount; ++row) {
+        SetBackgroundColour(*fram1.at(row), colour);
+        SetBackgroundColour(*cmbMati.at(row), colour);
+        SetBackgroundColour(*txtJihun.at(row), colour);
+    }
+}
+
+void Frm1::cmdMae_Click()
+{
+    const bool makeTopmost = state_.SwithMae == kOff;
+    seams_.stacking->setTopmost(*this, makeTopmost);  // the result is not looked at
+    const auto caption = text(makeTopmost ? layout::kMaeTopmostCaption : layout::kMaeNormalCaption);
+    const auto tooltip = text(makeTopmost ? layout::kMaeTopmostTooltip : layout::kMaeNormalTooltip);
+    cmdMae->setText(caption);
+    cmdMae->setToolTip(tooltip);
+    cmdMae->setAccessibleName(tooltip);
+    cmdMae->setAccessibleDescription(tooltip);
+    state_.SwithMae = complement(state_.SwithMae);
+}
+
+void Frm1::cmdFm_Click()
+{
+    outerHeightTwips_ = state_.SwithFm == kOn ? layout::kTallOuterHeight : layout::kShortOuterHeight;
+    applyOuterHeight();
+    state_.SwithFm = complement(state_.SwithFm);
+}
+
+void Frm1::cmdEND_Click()
+{
+    tmr00->stop();
+    close();
+    QApplication::exit(0);  // also when a Row is still choosing
+}
+
+}  // namespace orbalune

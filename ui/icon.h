@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QIcon>
+
+namespace orbalune {
+
+// The window's own 32 x 32, 16-colour icon.
+QIcon OrbaluneIcon();
+
+}  // namespace orbalune
