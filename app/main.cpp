@@ -4,12 +4,25 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "display_choice.h"
 
 #include "fonts.h"
 #include "frm1.h"
 
 int main(int argc, char* argv[])
 {
+    const orbalune::DisplayChoice display = orbalune::ChooseDisplay();
+    if (!display.available) {
+        std::fprintf(stderr, "%s\n", orbalune::NoDisplayMessage());
+        return EXIT_FAILURE;
+    }
+    if (!display.platform.empty()) {
+        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalune"));
     QApplication::setDesktopFileName(QStringLiteral("orbalune"));
