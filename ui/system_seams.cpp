@@ -5,6 +5,7 @@
 #include <QWindow>
 
 #include "precise_tick_timer.h"
+#include "timerfd_tick_timer.h"
 
 namespace orbalune {
 
@@ -34,8 +35,12 @@ bool WindowHandleStacking::isTopmost(const QWidget& window) const
 
 WindowSeams WindowSeams::system()
 {
-    return {std::make_unique<SystemClockSource>(), std::make_unique<PreciseTickTimer>(),
-            std::make_unique<QtColourPicker>(), std::make_unique<WindowHandleStacking>()};
+    std::unique_ptr<TickTimer> timer = TimerFdTickTimer::create();
+    if (!timer) {
+        timer = std::make_unique<PreciseTickTimer>();
+    }
+    return {std::make_unique<SystemClockSource>(), std::move(timer), std::make_unique<QtColourPicker>(),
+            std::make_unique<WindowHandleStacking>()};
 }
 
 }  // namespace orbalune
