@@ -96,7 +96,7 @@ const std::array<minutes, kDistinctOffsetCount>& DistinctOffsets()
         std::array<minutes, kDistinctOffsetCount> out{};
         std::size_t count = 0;
         for (const CityEntry& entry : CityOffsetTable) {
-            const auto end = out.begin() + static_cast<std::ptrdiff_t>(count);
+            auto* const end = out.begin() + static_cast<std::ptrdiff_t>(count);
             if (std::find(out.begin(), end, entry.offset) == end) {
                 out.at(count++) = entry.offset;  // at(): a 22nd offset must fail loudly
             }
@@ -116,7 +116,7 @@ const std::unordered_map<std::u16string_view, std::size_t>& offsetIndexByName()
         std::unordered_map<std::u16string_view, std::size_t> out;
         const auto& offsets = DistinctOffsets();
         for (const CityEntry& entry : CityOffsetTable) {
-            const auto it = std::find(offsets.begin(), offsets.end(), entry.offset);
+            const auto* const it = std::find(offsets.begin(), offsets.end(), entry.offset);
             out.emplace(entry.name, static_cast<std::size_t>(it - offsets.begin()));
         }
         return out;

@@ -17,7 +17,7 @@ struct CityEntry {
 
     // The offset as a fraction of a day, hours / 24 in double precision.
     // Only for callers that need a day value; the clock itself never uses it.
-    [[nodiscard]] double offsetDays() const { return offset.count() / 1440.0; }
+    [[nodiscard]] double offsetDays() const { return static_cast<double>(offset.count()) / 1440.0; }
 };
 
 inline constexpr std::size_t kCityCount = 77;

@@ -114,17 +114,18 @@ void Frm1::createControls()
     }
 
     // Stacking: raise from the bottom of the list to its top.
-    for (auto it = layout::kStackingTopFirst.rbegin(); it != layout::kStackingTopFirst.rend(); ++it) {
-        if (*it == "fram1") {
+    const auto& stacking = layout::kStackingTopFirst;
+    std::for_each(stacking.rbegin(), stacking.rend(), [this](std::string_view name) {
+        if (name == "fram1") {
             for (int row = 1; row <= kRowCount; ++row) {
                 fram1.at(static_cast<std::size_t>(row))->raise();
             }
-        } else if (auto* control = findChild<QWidget*>(QString::fromLatin1(it->data(),
-                                                                           static_cast<qsizetype>(it->size())),
-                                                       Qt::FindDirectChildrenOnly)) {
+        } else if (auto* control = findChild<QWidget*>(
+                       QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                       Qt::FindDirectChildrenOnly)) {
             control->raise();
         }
-    }
+    });
 }
 
 void Frm1::createRow(int row)
@@ -287,14 +288,21 @@ void Frm1::showEvent(QShowEvent* event)
 void Frm1::watchForFrame()
 {
     // The window manager frames the window some time after it is mapped and Qt
-    // reports no event for it; look a few times, cheaply, and stop.
-    for (const int ms : {20, 60, 150, 300, 600, 1200, 2500}) {
-        QTimer::singleShot(ms, this, [this] {
-            if (frameGeometry().height() - geometry().height() != appliedDecoration_) {
-                applyOuterHeight();
-            }
-        });
-    }
+    // reports no event for it: look again at growing intervals, cheaply, then stop.
+    auto* watch = new QTimer(this);
+    watch->setSingleShot(true);
+    watch->setInterval(20);
+    connect(watch, &QTimer::timeout, this, [this, watch] {
+        if (frameGeometry().height() - geometry().height() != appliedDecoration_) {
+            applyOuterHeight();
+        }
+        if (watch->interval() < 2500) {
+            watch->start(watch->interval() * 2);
+        } else {
+            watch->deleteLater();
+        }
+    });
+    watch->start();
 }
 
 }  // namespace orbalune
