@@ -85,7 +85,13 @@ void Frm1::cmbMati_Click(std::int16_t Index)
     }
     const auto slot = static_cast<std::size_t>(Index);
     QComboBox* chooser = cmbMati.at(slot);
+    const bool hadFocus = chooser->hasFocus();
     chooser->hide();
+    if (hadFocus) {
+        // Back to the invisible focus holder, not on to the next time box, which
+        // would show its text selected.
+        txtTIdx->setFocus(Qt::OtherFocusReason);
+    }
     lblMati.at(slot)->setText(chooser->currentText());  // exactly, ideographic spaces and all
     lblMati.at(slot)->show();
 }
