@@ -1,0 +1,30 @@
+# Source me. A private virtual X display with a real window manager.
+#   xsession_start  -> exports DISPLAY, waits until openbox manages the screen
+#   xsession_stop   -> ends both
+xsession_start() {
+  local dir
+  dir=$(mktemp -d)
+  XSESSION_DIR=$dir
+  Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -dpi 96 -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+  XSESSION_XVFB=$!
+  local i
+  for i in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.05; done
+  [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
+  export DISPLAY=":$(cat "$dir/display")"
+  openbox >"$dir/openbox.log" 2>&1 &
+  XSESSION_WM=$!
+  for i in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.05
+  done
+  echo "openbox did not take the screen" >&2
+  return 1
+}
+
+xsession_stop() {
+  [ -n "${XSESSION_WM:-}" ] && kill "$XSESSION_WM" 2>/dev/null
+  [ -n "${XSESSION_XVFB:-}" ] && kill "$XSESSION_XVFB" 2>/dev/null
+  wait 2>/dev/null || true
+  [ -n "${XSESSION_DIR:-}" ] && rm -rf "$XSESSION_DIR"
+  XSESSION_WM='' XSESSION_XVFB='' XSESSION_DIR=''
+}
