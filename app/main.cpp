@@ -25,7 +25,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbalune"));
-    QApplication::setDesktopFileName(QStringLiteral("orbalune"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.orbalune.Orbalune"));
 
     // The user reads Japanese: Qt's own texts (the colour dialog, context menus) too.
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the .deb, installs it into this machine with apt, starts the installed
+# program on a virtual display, and removes the package again.
+set -uo pipefail
+build=$1
+here=$(cd "$(dirname "$0")" && pwd)
+skip() { echo "SKIP: $*"; exit 77; }
+fail() { echo "FAIL: $*" >&2; exit 1; }
+[ "$(id -u)" -eq 0 ] || skip "needs root to install a package"
+command -v apt-get >/dev/null || skip "no apt-get"
+dpkg-query -W -f='${Status}' orbalune 2>/dev/null | grep -q 'install ok installed' &&
+  skip "an orbalune package is installed already; not touching it"
+
+out=$(mktemp -d)
+pid=''
+cleanup() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  xsession_stop 2>/dev/null
+  apt-get remove -y orbalune >/dev/null 2>&1
+  rm -rf "$out"
+}
+trap cleanup EXIT
+(cd "$out" && cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null) || fail "cpack failed"
+deb=$(ls "$out"/orbalune_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || fail "no package built"
+dpkg-deb -f "$deb" Depends | grep -q fonts-ipafont-gothic || fail "package does not depend on the font"
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || fail "no shared-library dependencies"
+apt-get install -y "$deb" >/dev/null 2>&1 || fail "apt-get install failed"
+[ -x /usr/bin/orbalune ] || fail "not installed in /usr/bin"
+
+. "$here/../../scripts/lib/xsession.sh"
+xsession_start || fail "no virtual display"
+/usr/bin/orbalune 2>/dev/null &
+pid=$!
+for _ in $(seq 100); do
+  win=$(xdotool search --onlyvisible --name '^Orbalune' 2>/dev/null | head -n 1)
+  [ -n "$win" ] && break
+  sleep 0.05
+done
+[ -n "${win:-}" ] || fail "the installed program's window did not map"
+xwininfo -id "$win" | grep -q 'Map State: IsViewable' || fail "window not viewable"
+echo "PASS: deb"
