@@ -102,9 +102,15 @@ void SoakTest::ticksStayRightAndMemoryFlat()
     const long endKiB = residentKiB();
     std::printf("soak: %ld ticks, resident memory %ld KiB after 1000 ticks, %ld KiB at the end\n", seconds,
                 startKiB, endKiB);
+#if defined(__SANITIZE_ADDRESS__)
+    // AddressSanitizer keeps freed blocks in quarantine and never gives memory
+    // back, so resident memory says nothing here; LeakSanitizer checks at exit.
+    std::printf("soak: resident memory not judged under AddressSanitizer\n");
+#else
     if (seconds > 2000) {
         QVERIFY2(endKiB - startKiB < 4096, "resident memory grew by more than 4 MiB");
     }
+#endif
 }
 
 QTEST_MAIN(SoakTest)
