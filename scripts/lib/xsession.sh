@@ -28,3 +28,14 @@ xsession_stop() {
   [ -n "${XSESSION_DIR:-}" ] && rm -rf "$XSESSION_DIR"
   XSESSION_WM='' XSESSION_XVFB='' XSESSION_DIR=''
 }
+
+# Prints the id of the first visible window whose name starts with $1, waiting up to 5 s.
+xsession_wait_window() {
+  local id=''
+  for _ in $(seq 100); do
+    id=$(xdotool search --onlyvisible --name "^$1" 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.05
+  done
+  return 1
+}

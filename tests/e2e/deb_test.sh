@@ -32,11 +32,6 @@ apt-get install -y "$deb" >/dev/null 2>&1 || fail "apt-get install failed"
 xsession_start || fail "no virtual display"
 /usr/bin/orbalune 2>/dev/null &
 pid=$!
-for _ in $(seq 100); do
-  win=$(xdotool search --onlyvisible --name '^Orbalune' 2>/dev/null | head -n 1)
-  [ -n "$win" ] && break
-  sleep 0.05
-done
-[ -n "${win:-}" ] || fail "the installed program's window did not map"
+win=$(xsession_wait_window Orbalune) || fail "the installed program's window did not map"
 xwininfo -id "$win" | grep -q 'Map State: IsViewable' || fail "window not viewable"
 echo "PASS: deb"

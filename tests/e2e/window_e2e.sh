@@ -21,12 +21,7 @@ start() {  # start [faketime spec]
     "$program" 2>/dev/null &
   fi
   pid=$!
-  for _ in $(seq 100); do
-    win=$(xdotool search --onlyvisible --name '^Orbalune' 2>/dev/null | head -n 1)
-    [ -n "$win" ] && break
-    sleep 0.05
-  done
-  [ -n "$win" ] || fail "the window did not map"
+  win=$(xsession_wait_window Orbalune) || fail "the window did not map"
   # Let the window manager frame it and the program settle its outer height.
   for _ in $(seq 100); do
     xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break
