@@ -17,16 +17,12 @@
 #include "fonts.h"
 #include "icon.h"
 #include "layout_data.h"
+#include "qt_text.h"
 #include "twips.h"
 
 namespace orbalune {
 
 namespace {
-
-QString text(std::u16string_view view)
-{
-    return QString(reinterpret_cast<const QChar*>(view.data()), static_cast<qsizetype>(view.size()));
-}
 
 QString rowName(std::string_view control, int row)
 {
@@ -44,7 +40,7 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
       outerHeightTwips_(layout::kWindow.clientHeight)
 {
     setObjectName(QStringLiteral("frm1"));
-    setWindowTitle(text(layout::kWindow.caption));
+    setWindowTitle(toQString(layout::kWindow.caption));
     setWindowIcon(OrbaluneIcon());
     setAutoFillBackground(true);
     SetBackgroundColour(*this, ColourFromBgr(layout::kWindow.background));
@@ -79,15 +75,15 @@ void Frm1::createControls()
     const TwipsScale scale = TwipsScale::forWidget(this);
     const QColor background = ColourFromBgr(layout::kWindow.background);
 
-    auto makeButton = [&](const layout::Button& spec) {
-        auto* button = new QPushButton(text(spec.caption), this);
-        button->setObjectName(QString::fromLatin1(spec.name.data(), static_cast<qsizetype>(spec.name.size())));
-        button->setGeometry(scale.rect(spec.rect));
-        button->setFont(LayoutFont(spec.font));
-        button->setToolTip(text(spec.tooltip));
+    auto makeButton = [&](const layout::Button& drawn) {
+        auto* button = new QPushButton(toQString(drawn.caption), this);
+        button->setObjectName(QString::fromLatin1(drawn.name.data(), static_cast<qsizetype>(drawn.name.size())));
+        button->setGeometry(scale.rect(drawn.rect));
+        button->setFont(LayoutFont(drawn.font));
+        button->setToolTip(toQString(drawn.tooltip));
         // The swatches have no caption: a screen reader reads the tooltip instead.
-        button->setAccessibleName(spec.caption.empty() ? text(spec.tooltip) : text(spec.caption));
-        button->setAccessibleDescription(text(spec.tooltip));
+        button->setAccessibleName(drawn.caption.empty() ? toQString(drawn.tooltip) : toQString(drawn.caption));
+        button->setAccessibleDescription(toQString(drawn.tooltip));
         button->setAutoDefault(false);
         SetButtonColour(*button, background);
         return button;
@@ -131,7 +127,7 @@ void Frm1::createControls()
 void Frm1::createRow(int row)
 {
     const TwipsScale scale = TwipsScale::forWidget(this);
-    const layout::Row& spec = rowLayout(row);
+    const layout::Row& drawn = rowLayout(row);
     const auto slot = static_cast<std::size_t>(row);
     const QColor background = ColourFromBgr(layout::kRowBackground);
     const QColor textColour = ResolveLayoutColour(layout::kRowText, palette());
@@ -139,7 +135,7 @@ void Frm1::createRow(int row)
     auto* frame = new QFrame(this);
     frame->setObjectName(rowName("fram1", row));
     frame->setFrameShape(QFrame::NoFrame);
-    frame->setGeometry(scale.rect({spec.frameLeft, layout::kFrameTop, spec.frameWidth, layout::kFrameHeight}));
+    frame->setGeometry(scale.rect({drawn.frameLeft, layout::kFrameTop, drawn.frameWidth, layout::kFrameHeight}));
     frame->setAutoFillBackground(true);
     SetBackgroundColour(*frame, background);
     fram1.at(slot) = frame;
@@ -148,23 +144,23 @@ void Frm1::createRow(int row)
     // over the bottom of the date label, the chooser over everything.
     auto* city = new ClickableLabel(frame);
     city->setObjectName(rowName("lblMati", row));
-    city->setGeometry(scale.rect({0, layout::kCityTop, spec.cityWidth, layout::kCityHeight}));
+    city->setGeometry(scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}));
     city->setAlignment(Qt::AlignCenter);
     city->setFont(LayoutFont(layout::FontKind::WindowDefault));
     SetTextColour(*city, textColour);
     lblMati.at(slot) = city;
 
-    auto* date = new QLabel(text(layout::kUnsetText), frame);
+    auto* date = new QLabel(toQString(layout::kUnsetText), frame);
     date->setObjectName(rowName("lblTukihi", row));
-    date->setGeometry(scale.rect({spec.dateLeft, layout::kDateTop, spec.dateWidth, layout::kDateHeight}));
+    date->setGeometry(scale.rect({drawn.dateLeft, layout::kDateTop, drawn.dateWidth, layout::kDateHeight}));
     date->setAlignment(Qt::AlignCenter);
     date->setFont(LayoutFont(layout::FontKind::Regular75));
     SetTextColour(*date, textColour);
     lblTukihi.at(slot) = date;
 
-    auto* time = new QLineEdit(text(layout::kUnsetText), frame);
+    auto* time = new QLineEdit(toQString(layout::kUnsetText), frame);
     time->setObjectName(rowName("txtJihun", row));
-    time->setGeometry(scale.rect({spec.timeLeft, layout::kTimeTop, spec.timeWidth, layout::kTimeHeight}));
+    time->setGeometry(scale.rect({drawn.timeLeft, layout::kTimeTop, drawn.timeWidth, layout::kTimeHeight}));
     time->setFrame(false);
     time->setAlignment(Qt::AlignCenter);
     time->setFont(LayoutFont(layout::FontKind::Bold105));
@@ -177,12 +173,12 @@ void Frm1::createRow(int row)
     chooser->setObjectName(rowName("cmbMati", row));
     chooser->setEditable(false);
     chooser->setMaxVisibleItems(20);
-    for (const std::u16string_view entry : spec.chooserList) {
-        chooser->addItem(text(entry));
+    for (const std::u16string_view entry : drawn.chooserList) {
+        chooser->addItem(toQString(entry));
     }
     chooser->setCurrentIndex(-1);
     chooser->setGeometry(
-        scale.rect({0, layout::kChooserTopAtCreation, spec.chooserWidth, layout::kChooserHeight}));
+        scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
     chooser->setFont(LayoutFont(layout::FontKind::WindowDefault));
     SetBackgroundColour(*chooser, background);
     SetTextColour(*chooser, textColour);
@@ -251,18 +247,18 @@ void Frm1::Form_Load()
     const auto today = std::chrono::year_month_day{floor<std::chrono::days>(ToLocalSeconds(seams_.clock->now()))};
     const auto month = static_cast<unsigned>(today.month());
     const bool southernSummer = month <= 3 || month >= 11;
-    setWindowTitle(text(southernSummer ? layout::kSouthernCaption : layout::kNorthernCaption));
+    setWindowTitle(toQString(southernSummer ? layout::kSouthernCaption : layout::kNorthernCaption));
 
     for (int row = 1; row <= kRowCount; ++row) {
-        cmbMati.at(static_cast<std::size_t>(row))->setCurrentText(text(rowLayout(row).defaultCity));
+        cmbMati.at(static_cast<std::size_t>(row))->setCurrentText(toQString(rowLayout(row).defaultCity));
     }
     for (int row = 1; row <= kRowCount; ++row) {
         const auto slot = static_cast<std::size_t>(row);
         lblMati.at(slot)->setText(cmbMati.at(slot)->currentText());
     }
     auto* honolulu = lblMati.at(static_cast<std::size_t>(layout::kHonoluluRow));
-    if (honolulu->text() == text(layout::kHonolulu)) {
-        honolulu->setToolTip(text(layout::kHonoluluTooltip));
+    if (honolulu->text() == toQString(layout::kHonolulu)) {
+        honolulu->setToolTip(toQString(layout::kHonoluluTooltip));
     }
     state_.SwithFm = kOn;
     state_.SwithMae = kOff;

@@ -13,16 +13,12 @@
 #include "colours.h"
 #include "frm1.h"
 #include "layout_data.h"
+#include "qt_text.h"
 #include "twips.h"
 
 namespace orbalune {
 
 namespace {
-
-QString text(std::u16string_view view)
-{
-    return QString(reinterpret_cast<const QChar*>(view.data()), static_cast<qsizetype>(view.size()));
-}
 
 bool isRow(std::int16_t index) { return index >= 1 && index <= kRowCount; }
 
@@ -44,10 +40,10 @@ void Frm1::tmr00_Timer()
     }
     const TickTexts texts = ComputeTick(ToLocalSeconds(reading), views);
 
-    showTexts(HomeRow, text(texts.home.date), text(texts.home.time));
+    showTexts(HomeRow, toQString(texts.home.date), toQString(texts.home.time));
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
         if (const auto& row = texts.rows.at(i)) {
-            showTexts(static_cast<int>(i) + 1, text(row->date), text(row->time));
+            showTexts(static_cast<int>(i) + 1, toQString(row->date), toQString(row->time));
         }
     }
     // Aim the next tick at the next whole second of this reading; a late tick
@@ -142,8 +138,8 @@ void Frm1::cmdMae_Click()
 {
     const bool makeTopmost = state_.SwithMae == kOff;
     seams_.stacking->setTopmost(*this, makeTopmost);  // the result is not looked at
-    const auto caption = text(makeTopmost ? layout::kMaeTopmostCaption : layout::kMaeNormalCaption);
-    const auto tooltip = text(makeTopmost ? layout::kMaeTopmostTooltip : layout::kMaeNormalTooltip);
+    const auto caption = toQString(makeTopmost ? layout::kMaeTopmostCaption : layout::kMaeNormalCaption);
+    const auto tooltip = toQString(makeTopmost ? layout::kMaeTopmostTooltip : layout::kMaeNormalTooltip);
     cmdMae->setText(caption);
     cmdMae->setToolTip(tooltip);
     cmdMae->setAccessibleName(tooltip);

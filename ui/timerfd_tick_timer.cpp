@@ -43,12 +43,12 @@ TimerFdTickTimer::~TimerFdTickTimer()
 
 void TimerFdTickTimer::armAt(WallClock::time_point when)
 {
-    itimerspec spec{};
-    spec.it_value = toTimespec(when);
-    if (spec.it_value.tv_sec == 0 && spec.it_value.tv_nsec == 0) {
-        spec.it_value.tv_nsec = 1;  // zero would disarm; the epoch is long past, so this fires at once
+    itimerspec arming{};
+    arming.it_value = toTimespec(when);
+    if (arming.it_value.tv_sec == 0 && arming.it_value.tv_nsec == 0) {
+        arming.it_value.tv_nsec = 1;  // zero would disarm; the epoch is long past, so this fires at once
     }
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &spec, nullptr);
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &arming, nullptr);
 }
 
 void TimerFdTickTimer::stop()

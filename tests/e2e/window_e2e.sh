@@ -14,7 +14,7 @@ cleanup() { [ -n "$pid" ] && kill "$pid" 2>/dev/null; xsession_stop; }
 trap cleanup EXIT
 xsession_start || fail "no virtual display"
 
-start() {  # start [faketime spec]
+start() {  # start [faketime start time]
   if [ -n "${1:-}" ]; then
     # libfaketime is preloaded ahead of a sanitizer runtime; let ASan accept that.
     ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" faketime -f "$1" "$program" 2>/dev/null &
