@@ -3,17 +3,20 @@
 private Xvfb display with openbox, and prints a table of what it measured here.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
- ... [--runs 7] [--cpu-seconds 60] [--precision-minutes 10]
+ ... [--runs 7] [--cpu-seconds 60] [--precision-minutes 10] [--skip-startup]
 
 start-up: exec until the window is mapped and its pixels are painted (the X
 server is polled about every millisecond); memory: VmRSS after 5 s; CPU: user +
-system time of the program and of the X server over an idle stretch; precision
-(orbalune only): strace timestamps of each tick's re-arming call, which comes at
-the end of the tick, so the lag includes the tick's own work and strace's cost.
+system time of the program and of the X server over an idle stretch; precision:
+when the X server reports each second's repaint (DAMAGE extension), against the
+wall-clock second, so the lag includes drawing and the trip to the server.
 """
 import argparse
+import hashlib
+import math
 import os
 import re
+import select
 import shutil
 import statistics
 import subprocess
@@ -22,6 +25,7 @@ import tempfile
 import time
 
 from Xlib import X, display as xdisplay
+from Xlib.ext import damage
 
 
 def start_x():
@@ -104,27 +108,92 @@ def measure(name, cmd, d, xvfb, runs, cpu_window):
             'cpu': (c1 - c0) * scale, 'xcpu': (x1 - x0) * scale}
 
 
-def precision(program, minutes):
-    log = tempfile.mktemp()
-    p = subprocess.Popen(['strace', '-qq', '-ttt', '-e', 'trace=timerfd_settime', '-o', log, program],
-                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(minutes * 60 + 2)
-    p.terminate()
-    p.wait()
-    lags, targets = [], []
-    with open(log) as f:
-        for line in f:
-            m = re.match(r'(?:\d+\s+)?(\d+\.\d+) timerfd_settime\(.*tv_sec=(\d+), tv_nsec=(\d+)', line)
-            if m:
-                called, target = float(m.group(1)), int(m.group(2))
-                lags.append((called - (target - 1)) * 1000)  # the tick for target-1 armed this one
-                targets.append(target)
-    os.unlink(log)
-    lags = sorted(lags[2:])  # the first ticks come from start-up, not from the timer
-    steps = [b - a for a, b in zip(targets[2:], targets[3:])]
-    q = lambda f: lags[min(len(lags) - 1, int(f * len(lags)))]
-    return {'ticks': len(lags), 'p50': q(0.5), 'p99': q(0.99), 'max': lags[-1],
-            'skipped': sum(s - 1 for s in steps if s > 1), 'repeated': sum(1 for s in steps if s < 1)}
+def windows_below(win):
+    return [win] + [w for c in win.query_tree().children for w in windows_below(c)]
+
+
+def precision(programs, d, minutes):
+    """Watches each program's window with the X DAMAGE extension for `minutes` of
+    real time, all programs at once. A tick is a burst of damage (events within
+    40 ms); its lag is how far past the wall-clock second the X server told us of
+    it. A wall second without a tick is skipped; a tick whose pixels equal the
+    previous tick's is repeated."""
+    d.damage_query_version()
+    damage_event = d.extension_event.DamageNotify
+    watched = {}
+    procs = []
+    for name, cmd in programs:
+        before = client_list(d)
+        procs.append(subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        wait_painted(d, before, time.monotonic())
+        top = d.create_resource_object('window', (client_list(d) - before).pop())
+        time.sleep(1.5)  # let start-up settle: window manager framing, first paints
+        g = top.get_geometry()
+        state = {'name': name, 'top': top, 'size': (g.width, g.height), 'ticks': [], 'images': [],
+                 'damages': [w.damage_create(damage.DamageReportNonEmpty) for w in windows_below(top)]}
+        watched.update({dm: state for dm in state['damages']})
+    for dm in watched:  # forget what was drawn while the others started
+        d.damage_subtract(dm)
+    d.sync()
+    while d.pending_events():
+        d.next_event()
+    end = time.time() + minutes * 60
+    open_bursts = {}
+    while time.time() < end:
+        readable, _, _ = select.select([d.fileno()], [], [], 0.01)
+        now = time.time()
+        while d.pending_events():
+            e = d.next_event()
+            if e.type == damage_event and e.damage in watched:
+                d.damage_subtract(e.damage)
+                open_bursts.setdefault(id(watched[e.damage]), (watched[e.damage], now))
+        for key, (state, t) in list(open_bursts.items()):
+            if now - t >= 0.04:
+                w, h = state['size']
+                pixels = state['top'].get_image(0, 0, w, h, X.ZPixmap, 0xffffffff).data
+                state['ticks'].append(t)
+                state['images'].append(hashlib.sha1(pixels).digest())
+                del open_bursts[key]
+        d.flush()
+    for p in procs:
+        p.terminate()
+        p.wait()
+    results = []
+    for state in {id(s): s for s in watched.values()}.values():
+        ticks, images = state['ticks'], state['images']
+        lags = sorted((t - math.floor(t)) * 1000 for t in ticks)
+        seconds = {math.floor(t) for t in ticks}
+        span = range(math.floor(ticks[0]), math.floor(ticks[-1]) + 1) if ticks else range(0)
+        q = lambda f: lags[min(len(lags) - 1, int(f * len(lags)))]
+        results.append({'name': state['name'], 'ticks': len(ticks), 'p50': q(0.5), 'p99': q(0.99),
+                        'max': lags[-1], 'skipped': sum(1 for s in span if s not in seconds),
+                        'repeated': sum(1 for a, b in zip(images, images[1:]) if a == b)})
+    return results
+
+
+def startup_table(build, d, xvfb, a):
+    rows = [measure('orbalune', [f'{build}/app/orbalune'], d, xvfb, a.runs, a.cpu_seconds),
+            measure('minimal Qt window', [f'{build}/bench/minimal_qt_window'], d, xvfb, a.runs, a.cpu_seconds),
+            measure('xclock -digital -update 1', ['xclock', '-digital', '-update', '1'], d, xvfb, a.runs,
+                    a.cpu_seconds)]
+    print(f'| program | start-up median of {a.runs} (ms) | RSS after 5 s (KiB) | CPU s/min | X server CPU s/min |')
+    print('|---|---|---|---|---|')
+    for r in rows:
+        print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['cpu']:.3f} | {r['xcpu']:.3f} |")
+    o, q, x = rows
+    print(f"start-up: {o['start_ms'] / q['start_ms']:.2f}x the minimal Qt window, "
+          f"{o['start_ms'] / x['start_ms']:.2f}x xclock; RSS {100 * (o['rss'] / q['rss'] - 1):+.1f}% "
+          f"against the minimal Qt window")
+
+
+def precision_table(build, d, minutes):
+    print(f'tick precision, both programs at once for {minutes:g} min of real time:')
+    print('| program | ticks | lag p50 (ms) | lag p99 (ms) | lag max (ms) | skipped s | repeated s |')
+    print('|---|---|---|---|---|---|---|')
+    for p in precision([('orbalune', [f'{build}/app/orbalune']),
+                        ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1'])], d, minutes):
+        print(f"| {p['name']} | {p['ticks']} | {p['p50']:.2f} | {p['p99']:.2f} | {p['max']:.2f} | "
+              f"{p['skipped']} | {p['repeated']} |")
 
 
 def main():
@@ -133,28 +202,16 @@ def main():
     ap.add_argument('--runs', type=int, default=7)
     ap.add_argument('--cpu-seconds', type=float, default=60)
     ap.add_argument('--precision-minutes', type=float, default=0)
+    ap.add_argument('--skip-startup', action='store_true', help='only the precision run')
     a = ap.parse_args()
     build = os.path.abspath(a.build)
     xvfb, wm, d, tmp = start_x()
     try:
-        rows = [measure('orbalune', [f'{build}/app/orbalune'], d, xvfb, a.runs, a.cpu_seconds),
-                measure('minimal Qt window', [f'{build}/bench/minimal_qt_window'], d, xvfb, a.runs, a.cpu_seconds),
-                measure('xclock -digital -update 1', ['xclock', '-digital', '-update', '1'], d, xvfb, a.runs,
-                        a.cpu_seconds)]
         print(f'Measured on this machine ({os.cpu_count()} cores), {time.strftime("%Y-%m-%d %H:%M")}:')
-        print(f'| program | start-up median of {a.runs} (ms) | RSS after 5 s (KiB) | CPU s/min | X server CPU s/min |')
-        print('|---|---|---|---|---|')
-        for r in rows:
-            print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['cpu']:.3f} | {r['xcpu']:.3f} |")
-        o, q, x = rows
-        print(f"start-up: {o['start_ms'] / q['start_ms']:.2f}x the minimal Qt window, "
-              f"{o['start_ms'] / x['start_ms']:.2f}x xclock; RSS {100 * (o['rss'] / q['rss'] - 1):+.1f}% "
-              f"against the minimal Qt window")
+        if not a.skip_startup:
+            startup_table(build, d, xvfb, a)
         if a.precision_minutes > 0:
-            p = precision(f'{build}/app/orbalune', a.precision_minutes)
-            print(f"tick precision over {a.precision_minutes:g} min ({p['ticks']} ticks, under strace): "
-                  f"lag p50 {p['p50']:.2f} ms, p99 {p['p99']:.2f} ms, max {p['max']:.2f} ms; "
-                  f"skipped {p['skipped']}, repeated {p['repeated']}")
+            precision_table(build, d, a.precision_minutes)
     finally:
         wm.terminate()
         xvfb.terminate()
