@@ -81,9 +81,9 @@ void Frm1::createControls()
         button->setGeometry(scale.rect(drawn.rect));
         button->setFont(LayoutFont(drawn.font));
         button->setToolTip(toQString(drawn.tooltip));
-        // The swatches have no caption: a screen reader reads the tooltip instead.
-        button->setAccessibleName(drawn.caption.empty() ? toQString(drawn.tooltip) : toQString(drawn.caption));
-        button->setAccessibleDescription(toQString(drawn.tooltip));
+        // A screen reader names a button by what it does: the swatches have no
+        // caption, and "E" says nothing when spoken.
+        button->setAccessibleName(toQString(drawn.tooltip));
         button->setAutoDefault(false);
         SetButtonColour(*button, background);
         return button;
@@ -168,6 +168,8 @@ void Frm1::createRow(int row)
     SetTextColour(*time, textColour);
     time->setCursorPosition(0);
     txtJihun.at(slot) = time;
+    // The city label names its time box, so a screen reader says whose time it reads.
+    city->setBuddy(time);
 
     auto* chooser = new QComboBox(frame);
     chooser->setObjectName(rowName("cmbMati", row));

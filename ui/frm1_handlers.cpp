@@ -143,7 +143,6 @@ void Frm1::cmdMae_Click()
     cmdMae->setText(caption);
     cmdMae->setToolTip(tooltip);
     cmdMae->setAccessibleName(tooltip);
-    cmdMae->setAccessibleDescription(tooltip);
     state_.SwithMae = complement(state_.SwithMae);
 }
 

@@ -1,6 +1,7 @@
 // Start-up, ticks, city choosing, colours and the window switches, driven
 // through the real window with a fake clock, timer, dialog and stacking request.
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,6 +214,9 @@ void BehaviourTest::choosingACity()
     choose(w, 2, QStringLiteral("夏パ　リ"));  // choose() clicks the label again: already hidden, so open directly
     QCOMPARE(w.row<QLabel>("lblMati", 2)->text(), QStringLiteral("夏パ\u3000リ"));
     QCOMPARE(timeOf(w, 2), QStringLiteral("01:30"));  // until the next tick
+    // A screen reader names the time box after the city it now shows.
+    QCOMPARE(QAccessible::queryAccessibleInterface(w.row<QLineEdit>("txtJihun", 2))->text(QAccessible::Name),
+             QStringLiteral("夏パ\u3000リ"));
     w.tickAt(kWorked + 1h + 1s);
     QCOMPARE(timeOf(w, 2), QStringLiteral("02:30"));
 

@@ -128,6 +128,7 @@ void LayoutTest::textsFontsAndKinds()
     QCOMPARE(end->font().pointSizeF(), 7.5);
     QCOMPARE(w.find<QLineEdit>("txtTIdx")->font().pointSizeF(), 7.5);
     QCOMPARE(end->toolTip(), QStringLiteral("終ります"));
+    QCOMPARE(end->accessibleName(), end->toolTip());  // "E" means nothing spoken
     QCOMPARE(w.find<QPushButton>("cmdFm")->toolTip(), QStringLiteral("フォームを下へ伸ばします"));
     QCOMPARE(w.find<QPushButton>("cmdMae")->toolTip(), QStringLiteral("常に前面に置きます"));
     QCOMPARE(w.find<QPushButton>("cmdHaikei")->toolTip(), QStringLiteral("背景色を変えます"));
