@@ -43,7 +43,28 @@ def start_x():
         if d.screen().root.get_full_property(check, X.AnyPropertyType):
             break
         time.sleep(0.01)
+    wait_wm_managing(d)
     return xvfb, wm, d, tmp
+
+
+def wait_wm_managing(d):
+    """openbox announces itself before it has finished starting, and a window
+    mapped in between can stay unmapped: wait until it has managed a probe."""
+    for _ in range(5):
+        before = client_list(d)
+        probe = subprocess.Popen(['xmessage', 'probe'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 1.0
+        managed = False
+        while not managed and time.monotonic() < deadline:
+            managed = bool(client_list(d) - before)
+            time.sleep(0.01)
+        probe.kill()
+        probe.wait()
+        if managed:
+            while client_list(d) - before:  # let it go before measuring anything
+                time.sleep(0.01)
+            return
+    raise RuntimeError('openbox does not manage windows')
 
 
 def client_list(d):

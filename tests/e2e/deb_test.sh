@@ -30,8 +30,26 @@ apt-get install -y "$deb" >/dev/null 2>&1 || fail "apt-get install failed"
 
 . "$here/../../scripts/lib/xsession.sh"
 xsession_start || fail "no virtual display"
-/usr/bin/orbalune 2>/dev/null &
+/usr/bin/orbalune 2>"$out/stderr" &
 pid=$!
-win=$(xsession_wait_window Orbalune) || fail "the installed program's window did not map"
+# The first start after an install may wait on the freshly triggered caches;
+# give it longer than the build-tree tests, and say what happened if it fails.
+if ! win=$(xsession_wait_window Orbalune 20); then
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "the program is running; top-level windows:" >&2
+    xwininfo -root -tree >&2
+    for w in $(xdotool search --name '^Orbalune' 2>/dev/null); do
+      xwininfo -id "$w" | grep -E 'Map State|geometry' >&2
+    done
+    echo "window manager log:" >&2
+    cat "$XSESSION_DIR/openbox.log" >&2
+  else
+    wait "$pid"
+    echo "the program exited with status $?" >&2
+  fi
+  echo "its stderr:" >&2
+  cat "$out/stderr" >&2
+  fail "the installed program's window did not map"
+fi
 xwininfo -id "$win" | grep -q 'Map State: IsViewable' || fail "window not viewable"
 echo "PASS: deb"
