@@ -32,6 +32,16 @@ QString rowName(std::string_view control, int row)
 
 const layout::Row& rowLayout(int row) { return layout::kRows.at(static_cast<std::size_t>(row - 1)); }
 
+// A control inherits the window's font at creation for free. Setting an equal font
+// afterwards still lays its text out again, and makes a chooser build its popup list
+// there and then: start-up time spent for nothing.
+void UseLayoutFont(QWidget& control, layout::FontKind kind)
+{
+    if (kind != layout::FontKind::WindowDefault) {
+        control.setFont(LayoutFont(kind));
+    }
+}
+
 }  // namespace
 
 Frm1::Frm1(WindowSeams seams, QWidget* parent)
@@ -50,6 +60,7 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
+    setFont(LayoutFont(layout::FontKind::WindowDefault));
 
     createControls();
     applyTabOrder();
@@ -79,7 +90,7 @@ void Frm1::createControls()
         auto* button = new QPushButton(toQString(drawn.caption), this);
         button->setObjectName(QString::fromLatin1(drawn.name.data(), static_cast<qsizetype>(drawn.name.size())));
         button->setGeometry(scale.rect(drawn.rect));
-        button->setFont(LayoutFont(drawn.font));
+        UseLayoutFont(*button, drawn.font);
         button->setToolTip(toQString(drawn.tooltip));
         // A screen reader names a button by what it does: the swatches have no
         // caption, and "E" says nothing when spoken.
@@ -101,7 +112,7 @@ void Frm1::createControls()
     txtTIdx->setFrame(false);
     // It only holds the focus; read-only, so no caret blinks over Row 7.
     txtTIdx->setReadOnly(true);
-    txtTIdx->setFont(LayoutFont(focus.font));
+    UseLayoutFont(*txtTIdx, focus.font);
     SetBackgroundColour(*txtTIdx, ColourFromBgr(focus.background));
     SetTextColour(*txtTIdx, ColourFromBgr(focus.text));
 
@@ -146,7 +157,6 @@ void Frm1::createRow(int row)
     city->setObjectName(rowName("lblMati", row));
     city->setGeometry(scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}));
     city->setAlignment(Qt::AlignCenter);
-    city->setFont(LayoutFont(layout::FontKind::WindowDefault));
     SetTextColour(*city, textColour);
     lblMati.at(slot) = city;
 
@@ -154,16 +164,17 @@ void Frm1::createRow(int row)
     date->setObjectName(rowName("lblTukihi", row));
     date->setGeometry(scale.rect({drawn.dateLeft, layout::kDateTop, drawn.dateWidth, layout::kDateHeight}));
     date->setAlignment(Qt::AlignCenter);
-    date->setFont(LayoutFont(layout::FontKind::Regular75));
+    UseLayoutFont(*date, layout::FontKind::Regular75);
     SetTextColour(*date, textColour);
     lblTukihi.at(slot) = date;
 
-    auto* time = new QLineEdit(toQString(layout::kUnsetText), frame);
+    auto* time = new QLineEdit(frame);
     time->setObjectName(rowName("txtJihun", row));
     time->setGeometry(scale.rect({drawn.timeLeft, layout::kTimeTop, drawn.timeWidth, layout::kTimeHeight}));
     time->setFrame(false);
     time->setAlignment(Qt::AlignCenter);
-    time->setFont(LayoutFont(layout::FontKind::Bold105));
+    UseLayoutFont(*time, layout::FontKind::Bold105);
+    time->setText(toQString(layout::kUnsetText));  // laid out once, in its own font
     SetBackgroundColour(*time, background);
     SetTextColour(*time, textColour);
     time->setCursorPosition(0);
@@ -181,7 +192,6 @@ void Frm1::createRow(int row)
     chooser->setCurrentIndex(-1);
     chooser->setGeometry(
         scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
-    chooser->setFont(LayoutFont(layout::FontKind::WindowDefault));
     SetBackgroundColour(*chooser, background);
     SetTextColour(*chooser, textColour);
     chooser->hide();
