@@ -23,7 +23,9 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
     }
 
+    std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);
+    fontconfigWarmUp.join();
     QApplication::setApplicationName(QStringLiteral("Orbalune"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.orbalune.Orbalune"));
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
 
 namespace orbalune {
 
@@ -18,6 +19,11 @@ void InstallJapaneseFonts()
                                               QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
                                               QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
     QApplication::setFont(LayoutFont(layout::FontKind::WindowDefault));
+}
+
+std::jthread StartFontconfigWarmUp()
+{
+    return std::jthread([] { FcInit(); });
 }
 
 QFont LayoutFont(layout::FontKind kind)

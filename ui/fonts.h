@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <thread>
 
 #include "layout_data.h"
 
@@ -12,5 +13,10 @@ namespace orbalune {
 void InstallJapaneseFonts();
 
 QFont LayoutFont(layout::FontKind kind);
+
+// Fontconfig loads its configuration and caches on first use, work the window's
+// first text would otherwise wait for. Started before the QApplication, it runs
+// while the application connects to the display; join it before any font is used.
+[[nodiscard]] std::jthread StartFontconfigWarmUp();
 
 }  // namespace orbalune
