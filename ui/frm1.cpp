@@ -32,13 +32,14 @@ QString rowName(std::string_view control, int row)
 
 const layout::Row& rowLayout(int row) { return layout::kRows.at(static_cast<std::size_t>(row - 1)); }
 
-// A control inherits the window's font at creation for free. Setting an equal font
-// afterwards still lays its text out again, and makes a chooser build its popup list
-// there and then: start-up time spent for nothing.
+// A control inherits the application's font at creation for free. Setting an equal
+// font afterwards still lays its text out again, and makes a chooser build its popup
+// list there and then: start-up time spent for nothing.
 void UseLayoutFont(QWidget& control, layout::FontKind kind)
 {
-    if (kind != layout::FontKind::WindowDefault) {
-        control.setFont(LayoutFont(kind));
+    const QFont font = LayoutFont(kind);
+    if (control.font() != font) {
+        control.setFont(font);
     }
 }
 
@@ -60,7 +61,6 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
-    setFont(LayoutFont(layout::FontKind::WindowDefault));
 
     createControls();
     applyTabOrder();
@@ -157,6 +157,7 @@ void Frm1::createRow(int row)
     city->setObjectName(rowName("lblMati", row));
     city->setGeometry(scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}));
     city->setAlignment(Qt::AlignCenter);
+    UseLayoutFont(*city, layout::FontKind::WindowDefault);
     SetTextColour(*city, textColour);
     lblMati.at(slot) = city;
 
@@ -192,6 +193,7 @@ void Frm1::createRow(int row)
     chooser->setCurrentIndex(-1);
     chooser->setGeometry(
         scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
+    UseLayoutFont(*chooser, layout::FontKind::WindowDefault);
     SetBackgroundColour(*chooser, background);
     SetTextColour(*chooser, textColour);
     chooser->hide();

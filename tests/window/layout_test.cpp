@@ -122,7 +122,7 @@ void LayoutTest::textsFontsAndKinds()
         QCOMPARE(date->font().pointSizeF(), 7.5);
         QVERIFY(!date->font().bold());
         QCOMPARE(fontOf(city).family(), QStringLiteral("IPAPGothic"));
-        // City labels and choosers take the window's own font by inheritance.
+        // City labels and choosers take the window's default font.
         const QFont windowDefault = orbalune::LayoutFont(orbalune::layout::FontKind::WindowDefault);
         QCOMPARE(city->font(), windowDefault);
         QCOMPARE(w.row<QComboBox>("cmbMati", row)->font(), windowDefault);
