@@ -5,7 +5,7 @@
 
 #include <QApplication>
 
-#include "../tests/window/fake_seams.h"
+#include "../tests/support/fake_window.h"
 #include "fonts.h"
 
 using namespace std::chrono;

@@ -14,10 +14,6 @@ namespace orbalune {
 struct CityEntry {
     std::u16string_view name;     // exact UTF-16 code units; also the text a Row shows
     std::chrono::minutes offset;  // added to local time; whole or half hours
-
-    // The offset as a fraction of a day, hours / 24 in double precision.
-    // Only for callers that need a day value; the clock itself never uses it.
-    [[nodiscard]] double offsetDays() const { return static_cast<double>(offset.count()) / 1440.0; }
 };
 
 inline constexpr std::size_t kCityCount = 77;

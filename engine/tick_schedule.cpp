@@ -11,11 +11,6 @@ WallClock::time_point NextSecondBoundary(WallClock::time_point now)
     return floor<seconds>(now) + seconds{1};
 }
 
-nanoseconds DelayToNextSecond(WallClock::time_point now)
-{
-    return duration_cast<nanoseconds>(NextSecondBoundary(now) - now);
-}
-
 local_seconds ToLocalSeconds(WallClock::time_point now)
 {
     const sys_seconds whole = floor<seconds>(now);

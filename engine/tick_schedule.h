@@ -12,9 +12,6 @@ using WallClock = std::chrono::system_clock;
 // The first whole second strictly after `now`.
 WallClock::time_point NextSecondBoundary(WallClock::time_point now);
 
-// Time from `now` to NextSecondBoundary(now): in (0, 1 s].
-std::chrono::nanoseconds DelayToNextSecond(WallClock::time_point now);
-
 // The machine's local date-time, in whole seconds, for a wall-clock reading
 // (the C library's idea of the local zone, which the user keeps on Japan time).
 std::chrono::local_seconds ToLocalSeconds(WallClock::time_point now);

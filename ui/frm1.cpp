@@ -286,7 +286,7 @@ void Frm1::applyOuterHeight()
     const int decoration = std::max(0, frameGeometry().height() - geometry().height());
     appliedDecoration_ = decoration;
     const int clientHeight = std::max(1, scale.px(outerHeightTwips_) - decoration);
-    setFixedSize(scale.px(layout::kWindow.clientWidth), clientHeight);
+    setFixedSize(width(), clientHeight);  // the width as laid out, edges rounded
 }
 
 void Frm1::showEvent(QShowEvent* event)

@@ -1,0 +1,95 @@
+#pragma once
+// The real window wired to stand-ins for the clock, the tick timer, the colour
+// dialog and the always-on-top request, so tests drive it without waiting.
+
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <deque>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "city_table.h"
+#include "clock_tick.h"
+#include "frm1.h"
+#include "oracle.h"
+
+namespace orbalune::testing {
+
+// It can also move on by `step` after every reading, as a real clock does while a tick runs.
+struct FakeClock final : ClockSource {
+    mutable WallClock::time_point time{};
+    WallClock::duration step{};
+    [[nodiscard]] WallClock::time_point now() const override { return std::exchange(time, time + step); }
+};
+
+struct FakeTimer final : TickTimer {
+    WallClock::time_point target{};
+    bool stopped = false;
+    void armAt(WallClock::time_point when) override { target = when, stopped = false; }
+    void stop() override { stopped = true; }
+};
+
+struct ScriptedColours final : ColourPicker {
+    std::deque<std::optional<QColor>> answers;  // nullopt, or none left: the user cancels
+    std::vector<QColor> presets;                // what each opening showed
+    std::optional<QColor> pick(const QColor& preset, QWidget*) override
+    {
+        presets.push_back(preset);
+        std::optional<QColor> answer;
+        if (!answers.empty()) {
+            answer = answers.front();
+            answers.pop_front();
+        }
+        return answer;
+    }
+};
+
+struct RecordingStacking final : WindowStacking {
+    std::vector<bool> requests;
+    void setTopmost(QWidget&, bool topmost) override { requests.push_back(topmost); }
+    [[nodiscard]] bool isTopmost(const QWidget&) const override { return !requests.empty() && requests.back(); }
+};
+
+struct FakeWindow {
+    FakeClock* clock = new FakeClock;
+    FakeTimer* timer = new FakeTimer;
+    ScriptedColours* colours = new ScriptedColours;
+    RecordingStacking* stacking = new RecordingStacking;
+    std::unique_ptr<Frm1> window;
+
+    explicit FakeWindow(WallClock::time_point start)
+    {
+        clock->time = start;
+        window = std::make_unique<Frm1>(WindowSeams{std::unique_ptr<ClockSource>(clock), std::unique_ptr<TickTimer>(timer),
+                                                    std::unique_ptr<ColourPicker>(colours),
+                                                    std::unique_ptr<WindowStacking>(stacking)});
+    }
+    template <typename T = QWidget>
+    T* find(const QString& name) const { return window->findChild<T*>(name); }
+    template <typename T = QWidget>
+    T* row(const char* control, int r) const { return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r)); }
+    QString cityOf(int r) const { return row<QLabel>("lblMati", r)->text(); }
+    QString dateOf(int r) const { return row<QLabel>("lblTukihi", r)->text(); }
+    QString timeOf(int r) const { return row<QLineEdit>("txtJihun", r)->text(); }
+    void tickAt(WallClock::time_point when) { clock->time = when, emit timer->fired(); }
+
+    // Every Row that names a city of the table, and the home row, against the
+    // oracle for one reading: the first difference, or nothing.
+    [[nodiscard]] QString differenceFrom(WallClock::time_point reading) const
+    {
+        for (int r = 1; r <= kRowCount; ++r) {
+            const auto offset = FindCityOffset(cityOf(r).toStdU16String());
+            const auto want = Expected(ToLocalSeconds(reading), offset.value_or(std::chrono::minutes{}), !offset);
+            const QString shown = dateOf(r) + u' ' + timeOf(r);
+            const QString wanted = QString::fromStdU16String(want.date + u' ' + want.time);
+            if ((offset || r == HomeRow) && shown != wanted) {
+                return QStringLiteral("Row %1 %2 shows %3, want %4").arg(QString::number(r), cityOf(r), shown, wanted);
+            }
+        }
+        return {};
+    }
+};
+
+}  // namespace orbalune::testing

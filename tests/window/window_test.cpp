@@ -1,0 +1,412 @@
+// The real window driven as a user drives it, with a fake clock, timer, colour
+// dialog and stacking request. Runs at 96 DPI and at 144; `window_test longRun`
+// with ORBALUNE_TICKS=604800 is the seven-day soak, ORBALUNE_SEED replays another.
+
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <fstream>
+#include <random>
+
+#include "fake_window.h"
+#include "fonts.h"
+
+using namespace std::chrono;
+using namespace std::chrono_literals;
+using orbalune::WallClock;
+using orbalune::testing::FakeWindow;
+
+namespace {
+
+const WallClock::time_point kWorked = sys_days{2008y / June / 29} + 8h + 30min + 15s;
+const QColor kGreen(128, 255, 128), kRed(255, 0, 0), kBlue(0, 0, 255);
+
+// One letter a Row: S showing its city, C choosing, X both or neither (never allowed).
+QString rowStates(const FakeWindow& w)
+{
+    QString out;
+    for (int r = 1; r <= 10; ++r) {
+        const bool label = w.row("lblMati", r)->isVisibleTo(w.window.get());
+        out += label == w.row("cmbMati", r)->isVisibleTo(w.window.get()) ? u'X' : label ? u'S' : u'C';
+    }
+    return out;
+}
+
+// Picks an entry as a user does: click the city (unless choosing already), open the list, click the entry.
+void choose(FakeWindow& w, int row, const QString& entry)
+{
+    if (w.row("lblMati", row)->isVisible()) {
+        QTest::mouseClick(w.row("lblMati", row), Qt::LeftButton);
+    }
+    auto* combo = w.row<QComboBox>("cmbMati", row);
+    const QModelIndex item = combo->model()->index(combo->findText(entry, Qt::MatchExactly), 0);
+    QVERIFY2(combo->isVisible() && item.isValid(), qPrintable(entry));
+    combo->showPopup();
+    QTRY_VERIFY(combo->view()->isVisible());
+    combo->view()->scrollTo(item);
+    QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, combo->view()->visualRect(item).center());
+    QTRY_VERIFY(!combo->isVisible());
+}
+
+QColor painted(QWidget* widget) { return widget->grab().toImage().pixelColor(3, 3); }
+QColor colour(const QWidget* widget, QPalette::ColorRole role) { return widget->palette().color(role); }
+QString texts(const QWidget* a) { return a->property("text").toString() + a->toolTip() + a->accessibleName(); }
+
+// Every control in its colours: the background where the window paints one (city and date
+// labels are transparent), the text colour in the Rows, black text in txtTIdx.
+void expectColours(const FakeWindow& w, const QColor& back, const QColor& text)
+{
+    QCOMPARE(colour(w.window.get(), QPalette::Window), back);
+    for (const char* button : {"cmdMoji", "cmdHaikei", "cmdMae", "cmdFm", "cmdEND"}) {
+        QCOMPARE(painted(w.find(QLatin1String(button))), back);  // the exact colour, not a shaded button face
+    }
+    QVERIFY(colour(w.find("txtTIdx"), QPalette::Base) == back && colour(w.find("txtTIdx"), QPalette::Text) == Qt::black);
+    for (int r = 1; r <= 10; ++r) {
+        QVERIFY(colour(w.row("fram1", r), QPalette::Window) == back && colour(w.row("cmbMati", r), QPalette::Button) == back);
+        QVERIFY(colour(w.row("txtJihun", r), QPalette::Base) == back && colour(w.row("txtJihun", r), QPalette::Text) == text);
+        QVERIFY(!w.row("lblMati", r)->autoFillBackground() && !w.row("lblTukihi", r)->autoFillBackground());
+        for (const char* control : {"cmbMati", "lblMati", "lblTukihi"}) {
+            QCOMPARE(colour(w.row(control, r), QPalette::WindowText), text);
+        }
+    }
+}
+
+}  // namespace
+
+class WindowTest : public QObject {
+    Q_OBJECT
+    double dpi_ = 96;
+
+private slots:
+    void initTestCase()
+    {
+        orbalune::InstallJapaneseFonts();
+        dpi_ = QGuiApplication::primaryScreen()->logicalDotsPerInch();
+        QCOMPARE(dpi_, qEnvironmentVariable("ORBALUNE_EXPECT_DPI", QStringLiteral("96")).toDouble());
+    }
+
+    void everyControlWhereItsTwipsPutIt()
+    {
+        FakeWindow w(kWorked);
+        auto check = [&](const QWidget* c, int left, int top, int width, int height) {  // each edge within 0.5 px
+            const QRect r = c->geometry();
+            const int got[] = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+            const int want[] = {left, top, left + width, top + height};
+            for (int i = 0; i < 4; ++i) {
+                QVERIFY2(std::abs(got[i] - want[i] * dpi_ / 1440) <= 0.5 + 1e-9,
+                         qPrintable(QStringLiteral("%1 edge %2 at %3 px").arg(c->objectName()).arg(i).arg(got[i])));
+            }
+        };
+        struct Inner {
+            int frame, city, dateLeft, date, timeLeft, time, chooser;
+        };
+        const Inner europeAsia{1050, 1080, 120, 756, 120, 750, 1050}, home{1070, 1000, 150, 700, 0, 1020, 1050},
+            row7{1176, 1104, 120, 756, 120, 780, 1176}, americas{1176, 1200, 120, 756, 120, 780, 1176};
+        for (int r = 1; r <= 10; ++r) {
+            const Inner& g = r <= 5 ? europeAsia : r == 6 ? home : r == 7 ? row7 : americas;
+            check(w.row("fram1", r), r <= 7 ? 1080 * (r - 1) : 6480 + 1200 * (r - 7), 0, g.frame, 1100);
+            check(w.row("lblMati", r), 0, 80, g.city, 180);
+            check(w.row("lblTukihi", r), g.dateLeft, 300, g.date, 204);
+            check(w.row("txtJihun", r), g.timeLeft, 450, g.time, 200);
+            check(w.row("cmbMati", r), 0, 720, g.chooser, 276);
+        }
+        // Three swatches in a column at the right edge, 240 twips apart; cmdFm over Row 1.
+        for (const auto& [name, top] : {std::pair{"cmdMoji", 50}, {"cmdHaikei", 290}, {"cmdMae", 530}}) {
+            check(w.find(QLatin1String(name)), 11250, top, 100, 180);
+        }
+        check(w.find("cmdFm"), 50, 530, 100, 180);
+        check(w.find("cmdEND"), 7510, 350, 210, 336);
+        check(w.find("txtTIdx"), 7570, 120, 60, 180);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        check(w.window.get(), 495, 720, 11415, static_cast<int>(w.window->height() * 1440 / dpi_));
+    }
+
+    void startUpLooks()
+    {
+        FakeWindow w(kWorked - 400ms);
+        const QStringList defaults{"ロンドン", "パ　リ", "モスクワ", "ニューデリー", "シンガポール",
+                                   "東　京", "シドニー", "ホノルル", "ロサンゼルス", "ニューヨーク"};
+        for (int r = 1; r <= 10; ++r) {
+            auto* city = w.row<QLabel>("lblMati", r);
+            auto* time = w.row<QLineEdit>("txtJihun", r);
+            QVERIFY(city->text() == defaults[r - 1] && w.row<QComboBox>("cmbMati", r)->currentText() == city->text());
+            QCOMPARE(city->toolTip(), QString::fromUtf8(r == 8 ? "ハワイは夏時間を使ってません" : ""));
+            QCOMPARE(w.dateOf(r) + w.timeOf(r), QStringLiteral("======"));
+            QCOMPARE(city->alignment() | w.row<QLabel>("lblTukihi", r)->alignment(), Qt::Alignment(Qt::AlignCenter));
+            QVERIFY(time->font().pointSizeF() == 10.5 && time->font().bold() && !time->hasFrame());
+            QVERIFY(w.row("lblTukihi", r)->font().pointSizeF() == 7.5 && !w.row("lblTukihi", r)->font().bold());
+            QVERIFY(city->font() == w.window->font() && w.row("cmbMati", r)->font() == w.window->font());
+        }
+        for (QWidget* japanese : {static_cast<QWidget*>(w.window.get()), w.row("txtJihun", 1)}) {  // a Japanese gothic, not a fallback
+            QCOMPARE(QFontInfo(japanese->font()).family(), QStringLiteral("IPAPGothic"));
+        }
+        expectColours(w, kGreen, QApplication::palette().color(QPalette::Text));
+        QVERIFY(!w.find<QLineEdit>("txtTIdx")->hasFrame() && w.find("txtTIdx")->font().pointSizeF() == 7.5);
+        const std::array<std::array<const char*, 3>, 5> buttons{{{"cmdFm", "", "フォームを下へ伸ばします"}, {"cmdEND", "E", "終ります"},
+            {"cmdMae", "", "常に前面に置きます"}, {"cmdHaikei", "", "背景色を変えます"}, {"cmdMoji", "", "文字色を変えます"}}};
+        for (const auto& [name, caption, tip] : buttons) {  // caption, tooltip, and the name a screen reader says
+            QCOMPARE(texts(w.find(QLatin1String(name))), QString::fromUtf8(caption) + QString::fromUtf8(tip) + QString::fromUtf8(tip));
+        }
+        QVERIFY(w.find("cmdEND")->font().pointSizeF() == 7.5);
+        const auto& s = w.window->state();
+        QVERIFY(s.SwithFm == -1 && s.SwithMae == 0 && s.MojiColr == 0 && s.BakColr == 0 && w.stacking->requests.empty());
+        QCOMPARE(w.timer->target, kWorked);  // the first tick lands on the next whole second
+        QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
+    }
+
+    void captionByTheMonthOfStartUp()
+    {
+        const QString north = QStringLiteral("Orbalune　(4月-10月：北半球は夏時間に御注意！)  /　(都市名はクリックで変更できます)");
+        const QString south = QStringLiteral("Orbalune　(10月-3月：南半球は夏時間に御注意！)　/　(都市名はクリックで変更できます)");
+        for (const auto& [month, caption] : {std::pair{3U, south}, {4U, north}, {10U, north}, {11U, south}, {12U, south}, {1U, south}}) {
+            const auto last = sys_days{2009y / std::chrono::month(month) / std::chrono::last} + 23h + 59min + 59s;
+            FakeWindow w(last);  // the month's last second; a tick in the next month changes nothing
+            w.tickAt(last + 1s);
+            QCOMPARE(w.window->windowTitle(), caption);
+        }
+    }
+
+    void chooserLists()
+    {
+        FakeWindow w(kWorked);
+        std::array<QStringList, 11> lists;
+        for (int r = 1; r <= 10; ++r) {
+            auto* combo = w.row<QComboBox>("cmbMati", r);
+            QVERIFY(!combo->isEditable() && !combo->isVisibleTo(w.window.get()));
+            for (int i = 0; i < combo->count(); ++i) {
+                const QString entry = lists.at(r).emplace_back(combo->itemText(i));
+                // Every entry but the home row's is a city of the table, spelled exactly.
+                QCOMPARE(orbalune::FindCityOffset(entry.toStdU16String()).has_value(), r != orbalune::HomeRow);
+                QVERIFY(!entry.front().isSpace() && (!entry.back().isSpace() || entry == QStringLiteral("山　梨　")));
+            }
+        }
+        QVERIFY(lists[1] == lists[2] && lists[1] == lists[3] && lists[8] == lists[9] && lists[8] == lists[10]);
+        QCOMPARE(lists[7] + QStringList{QStringLiteral("昭和基地")}, lists[5]);
+        QCOMPARE(QList<qsizetype>({lists[1].size(), lists[4].size(), lists[5].size(), lists[6].size(), lists[8].size()}),
+                 QList<qsizetype>({33, 22, 18, 47, 27}));
+        QCOMPARE(QStringList({lists[1][0], lists[4][0], lists[5][0], lists[6][15], lists[8][0], lists[8][26]}),
+                 QStringList({"アテネ", "カブール", "バグダッド", "山　梨　", "モントリオール", "夏ブエノスアイレス"}));
+    }
+
+    void stackingTabOrderAndFocus()
+    {
+        FakeWindow w(kWorked);
+        QStringList bottomToTop;
+        for (const QObject* child : w.window->children()) {
+            if (child->isWidgetType() && !child->objectName().isEmpty()) {
+                bottomToTop << child->objectName();
+            }
+        }
+        QCOMPARE(bottomToTop.join(u' '), QStringLiteral("cmdMoji cmdHaikei cmdMae fram1(1) fram1(2) fram1(3) fram1(4) fram1(5) "
+                                                        "fram1(6) fram1(7) fram1(8) fram1(9) fram1(10) cmdEND txtTIdx cmdFm"));
+        const QRect date = w.row("lblTukihi", 3)->geometry();  // the time box covers the date label's bottom
+        QCOMPARE(w.row("fram1", 3)->childAt(date.center().x(), date.bottom()), w.row("txtJihun", 3));
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+        QCOMPARE(QApplication::focusWidget(), w.find("txtTIdx"));
+        QString expected = QStringLiteral("txtTIdx cmdEND cmdMoji cmdHaikei cmdMae");
+        for (int r = 1; r <= 10; ++r) {
+            w.window->lblMati_Click(static_cast<std::int16_t>(r));  // a shown chooser takes its place: first in 4, 7, 9
+            expected += QString::fromLatin1(r == 4 || r == 7 || r == 9 ? " cmbMati(%1) txtJihun(%1)" : " txtJihun(%1) cmbMati(%1)").arg(r);
+        }
+        QStringList chain;
+        for (QWidget* widget = w.find("txtTIdx"); chain.size() < 30 && (chain.isEmpty() || widget != w.find("txtTIdx"));) {
+            chain << widget->objectName();
+            do {
+                widget = widget->nextInFocusChain();
+            } while (widget->focusPolicy() == Qt::NoFocus);
+        }
+        QCOMPARE(chain.join(u' '), expected + QStringLiteral(" cmdFm"));
+    }
+
+    void workedExample()
+    {
+        FakeWindow w(kWorked - 400ms);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        choose(w, 4, QStringLiteral("カブール"));
+        choose(w, 5, QStringLiteral("夏ウェリントン"));
+        choose(w, 9, QStringLiteral("ブエノスアイレス"));
+        w.tickAt(kWorked + 400ms);
+        QStringList shown;
+        for (const int r : {1, 8, 4, 7, 5, 9, 6}) {
+            shown << w.dateOf(r) + u' ' + w.timeOf(r);
+        }
+        choose(w, 4, QStringLiteral("ニューデリー"));
+        w.tickAt(kWorked + 400ms);
+        QCOMPARE(shown << w.timeOf(4), QStringList({"06/28 23:30", "06/28 13:30", "06/29 04:00", "06/29 09:30", "06/29 12:30",
+                                                    "06/28 20:30", "06/29日 08:30:15", "05:00"}));
+    }
+
+    void eachTickShowsItsOwnReading()
+    {
+        // From a year's last second: the next second early and late in it, a late tick,
+        // the clock set forwards and back, a resume a day later in mid-second.
+        const WallClock::time_point first = sys_days{2008y / December / 31} + 23h + 59min + 59s;
+        for (const milliseconds jump : {1001ms, 1999ms, 3700ms, milliseconds{1h}, milliseconds{-1h}, milliseconds{-24h}, 24h + 730ms}) {
+            FakeWindow w(first);
+            w.tickAt(first);
+            w.tickAt(first + jump);
+            QCOMPARE(w.differenceFrom(first + jump), QString());
+            QCOMPARE(w.timer->target, WallClock::time_point{floor<seconds>(first + jump) + 1s});  // the next whole second
+        }
+    }
+
+    void aTickReadsTheClockOnce()
+    {
+        // The clock moves on a second with every reading, across midnight: every text of
+        // a tick, and the aim of the next, come from the tick's one reading.
+        const WallClock::time_point reading = sys_days{2008y / June / 29} + 23h + 59min + 59s;
+        FakeWindow w(reading);
+        w.clock->step = 1s;
+        w.tickAt(reading);
+        QCOMPARE(w.differenceFrom(reading), QString());
+        QCOMPARE(w.timer->target, reading + 1s);
+    }
+
+    void choosing()
+    {
+        FakeWindow w(kWorked);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        QTest::mouseClick(w.row("lblMati", 2), Qt::RightButton);  // only the left button chooses
+        QTest::mouseClick(w.row("lblMati", 2), Qt::LeftButton);
+        QTest::mouseClick(w.row("lblMati", 7), Qt::LeftButton);
+        QCOMPARE(rowStates(w), QStringLiteral("SCSSSSCSSS"));
+        QCOMPARE(w.row("cmbMati", 2)->geometry(), w.row("cmbMati", 1)->geometry().translated(0, -w.row("cmbMati", 1)->y()));
+        w.tickAt(kWorked + 1h);  // a Row choosing follows its old city
+        QCOMPARE(w.differenceFrom(kWorked + 1h), QString());
+        w.row("cmbMati", 7)->setFocus();
+        QTest::keyClick(w.row("cmbMati", 7), Qt::Key_Down);  // a keyboard selection takes the choice too
+        QVERIFY(w.cityOf(7) == QStringLiteral("夏シドニー") && QApplication::focusWidget() == w.find("txtTIdx"));
+        QCOMPARE(rowStates(w), QStringLiteral("SCSSSSSSSS"));
+        choose(w, 2, QStringLiteral("夏パ　リ"));
+        QCOMPARE(w.cityOf(2) + w.timeOf(2), QStringLiteral("夏パ\u3000リ01:30"));  // the old city's time until the next tick
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.row("txtJihun", 2))->text(QAccessible::Name), w.cityOf(2));
+        w.tickAt(kWorked + 1h + 1s);
+        QCOMPARE(w.differenceFrom(kWorked + 1h + 1s), QString());
+        choose(w, 8, QStringLiteral("ホノルル"));  // the entry already selected also ends choosing
+        choose(w, 8, QStringLiteral("シカゴ"));
+        choose(w, 9, QStringLiteral("ホノルル"));
+        QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
+        QCOMPARE(w.row("lblMati", 8)->toolTip() + w.row("lblMati", 9)->toolTip(), QStringLiteral("ハワイは夏時間を使ってません"));
+        // A name the table does not know leaves its Row as it was; typed text lasts one tick.
+        w.row<QLabel>("lblMati", 3)->setText(QStringLiteral("モスクワ "));
+        w.row<QLineEdit>("txtJihun", 1)->setText(QStringLiteral("typed"));
+        w.tickAt(kWorked + 5h);
+        QCOMPARE(w.timeOf(3) + w.differenceFrom(kWorked + 5h), QStringLiteral("03:30"));
+    }
+
+    void colours()
+    {
+        FakeWindow w(kWorked);
+        const QColor systemText = QApplication::palette().color(QPalette::Text);
+        w.colours->answers = {std::nullopt, std::nullopt, kRed, std::nullopt, kBlue};
+        for (const char* button : {"cmdHaikei", "cmdMoji", "cmdHaikei", "cmdMoji", "cmdMoji"}) {
+            QTest::mouseClick(w.find(QLatin1String(button)), Qt::LeftButton);
+            if (w.colours->answers.size() == 3) {  // both cancelled: nothing changed
+                QVERIFY(w.window->state().BakColr == 0 && w.window->state().MojiColr == 0);
+                expectColours(w, kGreen, systemText);
+            } else if (w.colours->answers.size() == 2) {
+                QCOMPARE(w.window->state().BakColr, 0x000000FF);  // 0x00BBGGRR: red in the low byte
+                expectColours(w, kRed, systemText);
+            }
+        }
+        // Each confirmed colour is the next preset of either dialog; a cancel keeps it.
+        QCOMPARE(w.colours->presets, (std::vector<QColor>{Qt::black, Qt::black, Qt::black, kRed, kRed}));
+        QCOMPARE(w.window->state().MojiColr, 0x00FF0000);
+        expectColours(w, kRed, kBlue);
+    }
+
+    void switches()
+    {
+        FakeWindow w(kWorked);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        auto outerIs = [&](int twips) { return std::abs(w.window->frameGeometry().height() - twips * dpi_ / 1440) <= 0.5; };
+        QTRY_VERIFY(outerIs(1180));
+        const QRect start = w.window->geometry();
+        QWidget* mae = w.find("cmdMae");
+        QTest::mouseClick(mae, Qt::LeftButton);
+        QCOMPARE(texts(mae), QStringLiteral("元へ常に前面をキャンセルします常に前面をキャンセルします"));
+        QTest::mouseClick(w.find("cmdFm"), Qt::LeftButton);
+        QTRY_VERIFY(outerIs(1220));
+        QVERIFY(w.window->state().SwithMae == -1 && w.window->state().SwithFm == 0);
+        QTest::mouseClick(mae, Qt::LeftButton);
+        QCOMPARE(texts(mae), QStringLiteral("前へ常に前面に置きます常に前面に置きます"));
+        QTest::mouseClick(w.find("cmdFm"), Qt::LeftButton);
+        QTRY_VERIFY(outerIs(1180));
+        QVERIFY(w.window->state().SwithMae == 0 && w.window->state().SwithFm == -1 && w.window->geometry() == start);
+        QCOMPARE(w.stacking->requests, (std::vector<bool>{true, false}));
+        QCOMPARE(texts(w.find("cmdFm")), QStringLiteral("フォームを下へ伸ばしますフォームを下へ伸ばします"));
+    }
+
+    void quitting()
+    {
+        for (const auto& [escape, choosingRow] : {std::pair{false, 0}, {false, 3}, {true, 0}, {true, 3}}) {
+            FakeWindow w(kWorked);
+            w.window->show();
+            QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
+            if (choosingRow != 0) {  // also while a Row chooses, and Esc on its closed chooser
+                QTest::mouseClick(w.row("lblMati", choosingRow), Qt::LeftButton);
+            }
+            escape ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : QTest::mouseClick(w.find("cmdEND"), Qt::LeftButton);
+            QTRY_VERIFY(!w.window->isVisible() && w.timer->stopped);
+        }
+    }
+
+    // A tick every second, random use of every control in between, each tick judged by the oracle.
+    void longRun()
+    {
+        const unsigned seed = qEnvironmentVariable("ORBALUNE_SEED", QStringLiteral("20081231")).toUInt();
+        const long ticks = qEnvironmentVariable("ORBALUNE_TICKS", QStringLiteral("1500")).toLong();
+        qInfo("seed %u, %ld ticks (ORBALUNE_SEED and ORBALUNE_TICKS replay it)", seed, ticks);
+        std::mt19937 random(seed);
+        FakeWindow w(sys_days{2008y / December / 31} + 23h + 59min + 30s + 250ms);
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        const QString pastes[] = {QString(200000, u'夏'), QStringLiteral("\t\r\n\x01\x1b[31m\x7f"), QStringLiteral("\u202eロンドン"),
+                                  QString(QChar(0xD800)) + QChar(0xDFFF), QStringLiteral("パ　リ"), QString()};
+        const Qt::Key keys[] = {Qt::Key_A, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_Up, Qt::Key_F4};
+        auto residentKiB = [] { std::ifstream s("/proc/self/statm"); long pages = 0; s >> pages >> pages; return pages * 4; };
+        long warmKiB = 0;
+        for (long tick = 0; tick < ticks; ++tick) {
+            const int row = 1 + static_cast<int>(random() % 10);
+            QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.window.get();
+            switch (random() % (ticks > 100'000 ? 400 : 8)) {  // a soak is mostly ticks
+            case 0: QTest::mouseClick(w.row("lblMati", row), Qt::LeftButton); break;
+            case 1: QTest::keyClick(w.row("cmbMati", row)->isVisible() ? w.row("cmbMati", row) : focus, random() % 2 ? Qt::Key_Down : Qt::Key_Up); break;
+            case 2: w.colours->answers.push_back(random() % 3 ? std::optional(QColor::fromRgb(random())) : std::nullopt);
+                    QTest::mouseClick(w.find(QLatin1String(std::array{"cmdMoji", "cmdHaikei", "cmdMae", "cmdFm"}[random() % 4])), Qt::LeftButton); break;
+            case 3: QTest::keyClick(focus, keys[random() % std::size(keys)]); break;
+            case 4: QGuiApplication::clipboard()->setText(pastes[random() % std::size(pastes)]);
+                    QTest::keyClick(w.row("txtJihun", row), Qt::Key_V, Qt::ControlModifier); break;
+            case 5: w.clock->time += milliseconds{random() % 90'000'000} - 45'000'000ms; break;  // the clock is set
+            default: break;
+            }
+            if (!w.window->isVisible()) {  // Space or Return on the focused quit button quits, as it should
+                QVERIFY(focus == w.find("cmdEND") && w.timer->stopped);
+                w.window->show();
+            }
+            const auto reading = w.clock->time + 1s;
+            w.tickAt(reading);
+            QVERIFY2(w.differenceFrom(reading).isEmpty() && !rowStates(w).contains(u'X'),
+                     qPrintable(QStringLiteral("tick %1: %2 %3").arg(tick).arg(w.differenceFrom(reading), rowStates(w))));
+            warmKiB = tick == 1000 ? residentKiB() : warmKiB;  // once caches have warmed up
+        }
+        qInfo("resident memory %ld KiB after 1000 ticks, %ld KiB at the end", warmKiB, residentKiB());
+#if !defined(__SANITIZE_ADDRESS__)  // its quarantine keeps freed memory; LeakSanitizer judges that build
+        QVERIFY2(ticks < 100'000 || residentKiB() - warmKiB < 4096, "resident memory grew by more than 4 MiB");
+#endif
+    }
+};
+
+QTEST_MAIN(WindowTest)
+#include "window_test.moc"
