@@ -1,14 +1,11 @@
 // Orbalune: builds the application and its one window, then runs until it closes.
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 
+#include "application_setup.h"
 #include "display_choice.h"
-
 #include "fonts.h"
 #include "frm1.h"
 
@@ -26,17 +23,7 @@ int main(int argc, char* argv[])
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);
     fontconfigWarmUp.join();
-    QApplication::setApplicationName(QStringLiteral("Orbalune"));
-    QApplication::setDesktopFileName(QStringLiteral("io.github.orbalune.Orbalune"));
-
-    // The user reads Japanese: Qt's own texts (the colour dialog, context menus) too.
-    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
-    QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Japanese), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-        QApplication::installTranslator(&qtTexts);
-    }
-    orbalune::InstallJapaneseFonts();
+    orbalune::PrepareApplication(app);
 
     orbalune::Frm1 window(orbalune::WindowSeams::system());
     window.show();

@@ -1,16 +1,10 @@
 #!/usr/bin/env bash
-# Without any display the program must say so in one line and exit 1, not dump core.
-set -u
-program=$1
-err=$(mktemp)
-trap 'rm -f "$err"' EXIT
-env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>"$err" >/dev/null
-rc=$?
-[ "$rc" -eq 1 ] || { echo "FAIL: exit status $rc, want 1"; cat "$err"; exit 1; }
-[ "$(wc -l <"$err")" -eq 1 ] || { echo "FAIL: want exactly one line on stderr:"; cat "$err"; exit 1; }
-grep -qi 'display' "$err" || { echo "FAIL: the line does not mention the display"; exit 1; }
-# A display name that answers nothing is no display either.
-DISPLAY=:987 env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$program" 2>/dev/null >/dev/null
-rc=$?
-[ "$rc" -eq 1 ] || { echo "FAIL: unreachable DISPLAY gave status $rc, want 1"; exit 1; }
+# Without any display, or with one that does not answer, the program says so in one
+# line and exits 1 instead of letting the toolkit dump core.
+for display in '' ':987'; do
+  err=$(DISPLAY=$display env -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$1" 2>&1 >/dev/null)
+  rc=$?
+  [ "$rc" -eq 1 ] && [ "$(wc -l <<<"$err")" -eq 1 ] && grep -qi display <<<"$err" ||
+    { echo "FAIL: DISPLAY='$display': status $rc, said: $err"; exit 1; }
+done
 echo "PASS: no display"

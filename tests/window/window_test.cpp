@@ -15,7 +15,7 @@
 #include <random>
 
 #include "fake_window.h"
-#include "fonts.h"
+#include "application_setup.h"
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -86,7 +86,8 @@ class WindowTest : public QObject {
 private slots:
     void initTestCase()
     {
-        orbalune::InstallJapaneseFonts();
+        orbalune::PrepareApplication(*qApp);
+        QCOMPARE(QApplication::translate("QColorDialog", "Select Color"), QStringLiteral("色を選択"));  // Qt's dialogs in Japanese
         dpi_ = QGuiApplication::primaryScreen()->logicalDotsPerInch();
         QCOMPARE(dpi_, qEnvironmentVariable("ORBALUNE_EXPECT_DPI", QStringLiteral("96")).toDouble());
     }
@@ -185,6 +186,7 @@ private slots:
                 // Every entry but the home row's is a city of the table, spelled exactly.
                 QCOMPARE(orbalune::FindCityOffset(entry.toStdU16String()).has_value(), r != orbalune::HomeRow);
                 QVERIFY(!entry.front().isSpace() && (!entry.back().isSpace() || entry == QStringLiteral("山　梨　")));
+                QVERIFY(!entry.startsWith(u'夏') || lists.at(r).at(i - 1) == entry.mid(1));  // each summer entry after its city
             }
         }
         QVERIFY(lists[1] == lists[2] && lists[1] == lists[3] && lists[8] == lists[9] && lists[8] == lists[10]);
@@ -276,7 +278,10 @@ private slots:
         FakeWindow w(kWorked);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        QTest::mouseClick(w.row("lblMati", 2), Qt::RightButton);  // only the left button chooses
+        QTest::mouseClick(w.row("lblMati", 2), Qt::RightButton);  // only a left click, released on the label, chooses
+        QTest::mousePress(w.row("lblMati", 2), Qt::LeftButton);
+        QTest::mouseRelease(w.row("lblMati", 2), Qt::LeftButton, {}, {-3, -3});
+        QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
         QTest::mouseClick(w.row("lblMati", 2), Qt::LeftButton);
         QTest::mouseClick(w.row("lblMati", 7), Qt::LeftButton);
         QCOMPARE(rowStates(w), QStringLiteral("SCSSSSCSSS"));
@@ -295,6 +300,8 @@ private slots:
         choose(w, 8, QStringLiteral("ホノルル"));  // the entry already selected also ends choosing
         choose(w, 8, QStringLiteral("シカゴ"));
         choose(w, 9, QStringLiteral("ホノルル"));
+        choose(w, 6, QStringLiteral("山　梨　"));
+        QCOMPARE(w.cityOf(6), QStringLiteral("山\u3000梨\u3000"));  // exactly, its closing space too
         QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
         QCOMPARE(w.row("lblMati", 8)->toolTip() + w.row("lblMati", 9)->toolTip(), QStringLiteral("ハワイは夏時間を使ってません"));
         // A name the table does not know leaves its Row as it was; typed text lasts one tick.

@@ -1,0 +1,11 @@
+#pragma once
+
+class QApplication;
+
+namespace orbalune {
+
+// What the application needs before its window: the names a desktop knows it by,
+// Japanese texts in Qt's own dialogs, and the Japanese fonts.
+void PrepareApplication(QApplication& app);
+
+}  // namespace orbalune
