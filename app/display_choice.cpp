@@ -2,6 +2,9 @@
 
 #include <xcb/xcb.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 
@@ -43,6 +46,17 @@ bool waylandSocketExists(const std::string& display)
     return std::filesystem::is_socket(socket, error);
 }
 
+// Where Qt itself looks for platform plugins (QT_PLUGIN_PATH included).
+bool waylandPluginInstalled()
+{
+    const QStringList directories = QCoreApplication::libraryPaths();
+    return std::any_of(directories.begin(), directories.end(), [](const QString& directory) {
+        return !QDir(directory + QStringLiteral("/platforms"))
+                    .entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files)
+                    .isEmpty();
+    });
+}
+
 }  // namespace
 
 DisplayChoice ChooseDisplay()
@@ -54,15 +68,16 @@ DisplayChoice ChooseDisplay()
         return {true, "xcb"};  // also under Wayland, through XWayland
     }
     if (waylandSocketExists(env("WAYLAND_DISPLAY"))) {
-        return {true, "wayland"};
+        if (waylandPluginInstalled()) {
+            return {true, "wayland"};
+        }
+        return {false, "",
+                "orbalune: this session offers only a Wayland display, and Qt's Wayland plugin is not installed; "
+                "install it with: sudo apt-get install qt6-wayland"};
     }
-    return {false, ""};
-}
-
-const char* NoDisplayMessage()
-{
-    return "orbalune: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
-           "start it from a desktop session, or run it on a virtual display with: xvfb-run orbalune";
+    return {false, "",
+            "orbalune: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
+            "start it from a desktop session, or run it on a virtual display with: xvfb-run orbalune"};
 }
 
 }  // namespace orbalune

@@ -1,7 +1,8 @@
 #pragma once
 // Picks the display connection before Qt starts: Qt aborts with a core dump
-// when it cannot open one, and on a Wayland session it would pick Wayland, where
-// a program may neither place its window nor keep it on top.
+// when it cannot open one. X11 comes first, also through XWayland, since only
+// there may a program place its window and keep it on top; Wayland alone only
+// where Qt's Wayland plugin is installed.
 
 #include <string>
 
@@ -9,13 +10,11 @@ namespace orbalune {
 
 struct DisplayChoice {
     bool available = false;
-    std::string platform;  // for QT_QPA_PLATFORM; empty: leave Qt's choice alone
+    std::string platform;     // for QT_QPA_PLATFORM; empty: leave Qt's choice alone
+    const char* why = "";     // when not available: the one line to print
 };
 
 // Reads DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR and QT_QPA_PLATFORM.
 DisplayChoice ChooseDisplay();
-
-// The one line printed when there is nothing to show the window on.
-const char* NoDisplayMessage();
 
 }  // namespace orbalune

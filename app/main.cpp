@@ -13,11 +13,18 @@ int main(int argc, char* argv[])
 {
     const orbalune::DisplayChoice display = orbalune::ChooseDisplay();
     if (!display.available) {
-        std::fprintf(stderr, "%s\n", orbalune::NoDisplayMessage());
+        std::fprintf(stderr, "%s\n", display.why);
         return EXIT_FAILURE;
     }
     if (!display.platform.empty()) {
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+    }
+    if (display.platform == "xcb" && !qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
+        // Every size is laid out in twips and every font in points, so the window
+        // scales with the display's DPI by itself. Left to Qt, a 200 % X desktop
+        // becomes 96 DPI at twice the pixels, and Qt 6.4 then tells screen readers
+        // where each control is in those units: at half its real place and size.
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
 
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();

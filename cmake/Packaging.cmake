@@ -10,9 +10,10 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "small world clock of ten cities, in Japane
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # Library dependencies come from dpkg-shlibdeps; the font and Qt's Japanese
-# texts are data, which it cannot see.
+# texts are data, which it cannot see, and Qt's Wayland plugin is loaded at run
+# time, only on a desktop without X11.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

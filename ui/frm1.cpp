@@ -6,7 +6,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -17,6 +16,7 @@
 #include "fonts.h"
 #include "icon.h"
 #include "layout_data.h"
+#include "outer_height.h"
 #include "qt_text.h"
 #include "twips.h"
 
@@ -281,38 +281,22 @@ void Frm1::Form_Load()
 
 void Frm1::applyOuterHeight()
 {
+    const int decoration = decoration_ ? decoration_->heightPx() : 0;
     const TwipsScale scale = TwipsScale::forWidget(this);
-    // Without a window manager (or before it frames us) the decoration is 0.
-    const int decoration = std::max(0, frameGeometry().height() - geometry().height());
-    appliedDecoration_ = decoration;
-    const int clientHeight = std::max(1, scale.px(outerHeightTwips_) - decoration);
-    setFixedSize(width(), clientHeight);  // the width as laid out, edges rounded
+    setFixedSize(width(),  // the width as laid out, edges rounded
+                 ClientHeightFor(outerHeightTwips_, decoration, scale.dpi(), devicePixelRatioF()));
 }
 
 void Frm1::showEvent(QShowEvent* event)
 {
+    // This runs before the native window is mapped: learning the decoration now
+    // lets the window manager frame the window at its right height at once.
+    if (!decoration_) {
+        decoration_ = WindowDecoration::create(*this);
+        connect(decoration_.get(), &WindowDecoration::changed, this, &Frm1::applyOuterHeight);
+        applyOuterHeight();
+    }
     QWidget::showEvent(event);
-    watchForFrame();
-}
-
-void Frm1::watchForFrame()
-{
-    // The window manager frames the window some time after it is mapped and Qt
-    // reports no event for it: look again at growing intervals, cheaply, then stop.
-    auto* watch = new QTimer(this);
-    watch->setSingleShot(true);
-    watch->setInterval(20);
-    connect(watch, &QTimer::timeout, this, [this, watch] {
-        if (frameGeometry().height() - geometry().height() != appliedDecoration_) {
-            applyOuterHeight();
-        }
-        if (watch->interval() < 2500) {
-            watch->start(watch->interval() * 2);
-        } else {
-            watch->deleteLater();
-        }
-    });
-    watch->start();
 }
 
 }  // namespace orbalune

@@ -10,6 +10,7 @@
 
 #include "common_dialog.h"
 #include "seams.h"
+#include "window_decoration.h"
 
 class QComboBox;
 class QFrame;
@@ -63,17 +64,16 @@ private:
     void connectHandlers();
     void ApplyMojiColr();
     void ApplyBakColr();
-    // Outer height, title bar and borders included; the decoration is known only
-    // once the window manager has framed the window, so this runs again then.
+    // Outer height, title bar and borders included: again whenever the window
+    // manager's decoration changes.
     void applyOuterHeight();
-    void watchForFrame();
     void pickColour(std::int32_t& field, void (Frm1::*apply)());
     void showTexts(int row, const QString& date, const QString& time);
 
     WindowSeams seams_;
     WindowState state_;
     int outerHeightTwips_;
-    int appliedDecoration_ = -1;
+    std::unique_ptr<WindowDecoration> decoration_;  // from the first show on
 
     std::array<QFrame*, 11> fram1{};
     std::array<ClickableLabel*, 11> lblMati{};

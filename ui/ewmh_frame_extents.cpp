@@ -1,0 +1,140 @@
+#include "ewmh_frame_extents.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QWidget>
+#include <algorithm>
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string_view>
+#include <thread>
+
+namespace orbalune {
+
+namespace {
+
+template <typename Reply>
+using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
+
+template <typename Reply>
+ReplyPtr<Reply> owned(Reply* reply)
+{
+    return {reply, &std::free};
+}
+
+xcb_atom_t atom(xcb_connection_t* connection, std::string_view name)
+{
+    const auto reply = owned(xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
+    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+}
+
+bool supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t wanted)
+{
+    const auto reply = owned(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
+        nullptr));
+    if (!reply || reply->format != 32) {
+        return false;
+    }
+    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
+    const int count = xcb_get_property_value_length(reply.get()) / 4;
+    return std::find(atoms, atoms + count, wanted) != atoms + count;
+}
+
+}  // namespace
+
+std::unique_ptr<EwmhFrameExtents> EwmhFrameExtents::create(QWidget& window)
+{
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) {
+        return nullptr;
+    }
+    const auto id = static_cast<xcb_window_t>(window.winId());
+    const auto tree = owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr));
+    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
+    if (!tree || !supports(connection, tree->root, extents)) {
+        return nullptr;
+    }
+    auto result = std::make_unique<EwmhFrameExtents>(connection, id, extents);
+    // A window manager that does not offer the request (KWin) sets the extents
+    // when it frames the window; the event that follows corrects the height then.
+    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
+    if (supports(connection, tree->root, request)) {
+        result->requestBeforeMap(tree->root, request);
+    }
+    return result;
+}
+
+EwmhFrameExtents::EwmhFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
+    : connection_(connection), window_(window), extents_(extents)
+{
+    read();
+    QCoreApplication::instance()->installNativeEventFilter(this);
+}
+
+EwmhFrameExtents::~EwmhFrameExtents()
+{
+    if (auto* app = QCoreApplication::instance()) {
+        app->removeNativeEventFilter(this);
+    }
+}
+
+void EwmhFrameExtents::requestBeforeMap(xcb_window_t root, xcb_atom_t request)
+{
+    xcb_client_message_event_t message{};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = window_;
+    message.type = request;
+    xcb_send_event(connection_, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&message));  // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
+    xcb_flush(connection_);
+    // Window managers answer within a few milliseconds; one that does not is
+    // followed when it does, at the cost of a resize after the first frame.
+    using namespace std::chrono_literals;
+    const auto deadline = std::chrono::steady_clock::now() + 250ms;
+    while (!read() && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(2ms);
+    }
+}
+
+bool EwmhFrameExtents::read()
+{
+    const auto reply = owned(xcb_get_property_reply(
+        connection_, xcb_get_property(connection_, 0, window_, extents_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
+    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
+        return false;
+    }
+    // left, right, top, bottom
+    std::array<std::uint32_t, 4> sides{};
+    std::memcpy(sides.data(), xcb_get_property_value(reply.get()), sizeof sides);
+    height_ = static_cast<int>(sides[2] + sides[3]);
+    return true;
+}
+
+bool EwmhFrameExtents::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)
+{
+    if (eventType != "xcb_generic_event_t") {
+        return false;
+    }
+    const auto* event = static_cast<const xcb_generic_event_t*>(message);
+    if ((event->response_type & 0x7F) == XCB_PROPERTY_NOTIFY) {
+        const auto* notify = static_cast<const xcb_property_notify_event_t*>(message);
+        if (notify->window == window_ && notify->atom == extents_) {
+            const int before = height_;
+            if (read() && height_ != before) {
+                emit changed();
+            }
+        }
+    }
+    return false;  // the toolkit sees every event too
+}
+
+}  // namespace orbalune
