@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# A screen reader's view of the window, read over AT-SPI on a private session
-# bus and virtual display:  accessibility_e2e.sh <orbalune>
+# A screen reader's view of the window, read over AT-SPI on a private session bus
+# and a 200 % virtual display:  accessibility_e2e.sh <orbalune>
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 # The accessibility bus lives on the session bus: give this test its own.
@@ -8,9 +8,9 @@ here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../../scripts/lib/xsession.sh"
 pid=''
 trap '[ -n "$pid" ] && kill "$pid" 2>/dev/null; xsession_stop' EXIT
-xsession_start || { echo "FAIL: no virtual display"; exit 1; }
+xsession_start openbox 192 || { echo "FAIL: no virtual display"; exit 1; }
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$1" 2>/dev/null &
 pid=$!
 xsession_wait_window Orbalune >/dev/null || { echo "FAIL: the window did not map"; exit 1; }
-/usr/bin/python3 "$here/read_accessibility_tree.py" || { echo "FAIL: not what a screen reader needs"; exit 1; }
+/usr/bin/python3 "$here/read_accessibility_tree.py" 192 || { echo "FAIL: not what a screen reader needs"; exit 1; }
 echo "PASS: accessibility"

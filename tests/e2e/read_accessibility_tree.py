@@ -1,20 +1,20 @@
 #!/usr/bin/python3
-"""Reads Orbalune's window over AT-SPI as a screen reader does: every Row reads
-out its city, date and time (the time box named after its city), every button
-its action, and pressing "keep on top" renames that button."""
-import re
-import sys
-import time
-
+"""Reads Orbalune's window over AT-SPI as a screen reader does: each Row reads out
+its city, date and time (the time box named after its city) where the Row really
+is on the screen, each button its action, and "keep on top" renames itself.
+  read_accessibility_tree.py <dpi>"""
+import re, sys, time
 import pyatspi
+
+px = lambda twips: round(twips * int(sys.argv[1]) / 1440)
+below = lambda a: [d for c in filter(None, a) for d in [c, *below(c)]]
+where = lambda a: tuple(a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
 
 
 def wait_for(probe, timeout=10.0):
-    end = time.monotonic() + timeout
-    while time.monotonic() < end:
+    for _ in range(int(timeout / 0.2)):
         try:
-            found = probe()
-            if found:
+            if found := probe():
                 return found
         except Exception:  # the tree may change while it is read
             pass
@@ -22,49 +22,36 @@ def wait_for(probe, timeout=10.0):
     return None
 
 
-def below(acc):
-    for child in filter(None, acc):
-        yield child
-        yield from below(child)
-
-
 def app():
     return next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == 'Orbalune')
 
 
-def rows():
-    """Per Row, left to right: the shown labels top to bottom, the time box's text and name."""
-    extents = lambda a: a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-    frames = sorted((a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_COMBO_BOX for c in filter(None, a))),
-                    key=lambda a: extents(a).x)
+def rows():  # per Row, left to right: place, shown labels top to bottom, time text and time box name
+    frames = sorted((a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_COMBO_BOX for c in filter(None, a))), key=where)
     out = []
     for frame in frames:
         shown = [c for c in filter(None, frame) if c.getState().contains(pyatspi.STATE_SHOWING)]
-        labels = sorted((c for c in shown if c.getRole() == pyatspi.ROLE_LABEL), key=lambda c: extents(c).y)
         box = next(c for c in shown if c.getRole() == pyatspi.ROLE_TEXT)
-        out.append(tuple(c.name for c in labels) + (box.queryText().getText(0, -1), box.name))
-    return out if len(out) == 10 and all(r[1] != '===' for r in out) else None  # once a tick has written them
+        labels = [c.name for c in sorted((c for c in shown if c.getRole() == pyatspi.ROLE_LABEL), key=lambda c: where(c)[1])]
+        out.append((where(frame), ' '.join(labels + [box.queryText().getText(0, -1), box.name]).replace('\u3000', '_')))
+    return out if len(out) == 10 and '===' not in out[0][1] else None  # once a tick has written them
 
 
-def buttons():
-    return {a.name: a for a in below(app()) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-
-
-problems = []
-readings = wait_for(rows) or []
-if len(readings) != 10:
-    problems.append('could not read ten written Rows')
-for number, reading in enumerate(readings, start=1):
-    home = number == 6
-    pattern = (r'(\S+) (\d\d/\d\d[日月火水木金土]) (\d\d:\d\d:\d\d) \1' if home else r'(\S+) (\d\d/\d\d) (\d\d:\d\d) \1')
-    if not re.fullmatch(pattern, ' '.join(reading).replace('\u3000', '_')):
-        problems.append(f'Row {number} reads {reading!r}')
+buttons = lambda: {a.name: a for a in below(app()) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+problems = [] if (readings := wait_for(rows)) else ['could not read ten written Rows']
+for number, (place, said) in enumerate(readings or [], start=1):
+    clock = r'\d\d/\d\d[日月火水木金土] \d\d:\d\d:\d\d' if number == 6 else r'\d\d/\d\d \d\d:\d\d'
+    if not re.fullmatch(r'(\S+) ' + clock + r' \1', said):
+        problems.append(f'Row {number} reads {said!r}')
+first_row = (px(495), px(720), px(1050), px(1100))  # where Row 1's frame lies, as the window manager places it
+if readings and any(abs(a - b) > 2 for a, b in zip(readings[0][0], first_row)):
+    problems.append(f'Row 1 said to be at {readings[0][0]}, not {first_row}')
 named = wait_for(buttons) or {}
 if set(named) != {'終ります', 'フォームを下へ伸ばします', '常に前面に置きます', '背景色を変えます', '文字色を変えます'}:
     problems.append(f'buttons named {sorted(named)}')
-if '常に前面に置きます' in named:
+else:
     named['常に前面に置きます'].queryAction().doAction(0)
-    if not wait_for(lambda: '常に前面をキャンセルします' in buttons(), timeout=5):
+    if not wait_for(lambda: '常に前面をキャンセルします' in buttons(), 5):
         problems.append(f'after pressing, buttons are named {sorted(buttons())}')
 print('\n'.join(problems))
 sys.exit(1 if problems else 0)

@@ -16,6 +16,7 @@
 
 #include "fake_window.h"
 #include "application_setup.h"
+#include "outer_height.h"
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -92,9 +93,9 @@ private slots:
         QCOMPARE(dpi_, qEnvironmentVariable("ORBALUNE_EXPECT_DPI", QStringLiteral("96")).toDouble());
     }
 
-    void everyControlWhereItsTwipsPutIt()
+    void startUpAndLayout()
     {
-        FakeWindow w(kWorked);
+        FakeWindow w(kWorked - 400ms);
         auto check = [&](const QWidget* c, int left, int top, int width, int height) {  // each edge within 0.5 px
             const QRect r = c->geometry();
             const int got[] = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
@@ -124,14 +125,7 @@ private slots:
         check(w.find("cmdFm"), 50, 530, 100, 180);
         check(w.find("cmdEND"), 7510, 350, 210, 336);
         check(w.find("txtTIdx"), 7570, 120, 60, 180);
-        w.window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        check(w.window.get(), 495, 720, 11415, static_cast<int>(w.window->height() * 1440 / dpi_));
-    }
 
-    void startUpLooks()
-    {
-        FakeWindow w(kWorked - 400ms);
         const QStringList defaults{"ロンドン", "パ　リ", "モスクワ", "ニューデリー", "シンガポール",
                                    "東　京", "シドニー", "ホノルル", "ロサンゼルス", "ニューヨーク"};
         for (int r = 1; r <= 10; ++r) {
@@ -160,6 +154,21 @@ private slots:
         QVERIFY(s.SwithFm == -1 && s.SwithMae == 0 && s.MojiColr == 0 && s.BakColr == 0 && w.stacking->requests.empty());
         QCOMPARE(w.timer->target, kWorked);  // the first tick lands on the next whole second
         QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
+        w.window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
+        check(w.window.get(), 495, 720, 11415, static_cast<int>(w.window->height() * 1440 / dpi_));
+    }
+
+    // Outer heights (device pixels) under title bars of real desktops, at 96 and 192 DPI and at Qt's scale 2:
+    // 1180 and 1220 twips, or, under a title bar too tall for that, the time boxes whole and 40 twips more.
+    void outerHeightsUnderTitleBars()
+    {
+        const std::array<int, 5> rows[] = {{21, 96, 1, 79, 81}, {0, 96, 1, 79, 81}, {37, 96, 1, 81, 84}, {100, 96, 1, 144, 147},
+                                           {33, 192, 1, 157, 163}, {33, 96, 2, 157, 163}, {37, 96, 2, 157, 163}};
+        for (const auto& [decoration, dpi, ratio, shortOuter, tallOuter] : rows) {
+            const auto outer = [&](int twips) { return decoration + ratio * orbalune::ClientHeightFor(twips, decoration, dpi, ratio); };
+            QCOMPARE(QList<int>({outer(1180), outer(1220)}), QList<int>({shortOuter, tallOuter}));
+        }
     }
 
     void captionByTheMonthOfStartUp()
@@ -259,18 +268,12 @@ private slots:
             QCOMPARE(w.differenceFrom(first + jump), QString());
             QCOMPARE(w.timer->target, WallClock::time_point{floor<seconds>(first + jump) + 1s});  // the next whole second
         }
-    }
-
-    void aTickReadsTheClockOnce()
-    {
-        // The clock moves on a second with every reading, across midnight: every text of
-        // a tick, and the aim of the next, come from the tick's one reading.
-        const WallClock::time_point reading = sys_days{2008y / June / 29} + 23h + 59min + 59s;
-        FakeWindow w(reading);
+        // A clock that moves on a second with every reading, across midnight: every text
+        // of a tick, and the aim of the next, come from the tick's one reading.
+        FakeWindow w(first);
         w.clock->step = 1s;
-        w.tickAt(reading);
-        QCOMPARE(w.differenceFrom(reading), QString());
-        QCOMPARE(w.timer->target, reading + 1s);
+        w.tickAt(first);
+        QVERIFY(w.differenceFrom(first).isEmpty() && w.timer->target == first + 1s);
     }
 
     void choosing()
