@@ -1,12 +1,12 @@
 #include "display_choice.h"
 
-#include <xcb/xcb.h>
-
 #include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 namespace orbalune {
 
@@ -16,17 +16,6 @@ std::string env(const char* name)
 {
     const char* value = std::getenv(name);  // NOLINT(concurrency-mt-unsafe): before any thread starts
     return value != nullptr ? value : "";
-}
-
-bool canOpenX(const std::string& display)
-{
-    if (display.empty()) {
-        return false;
-    }
-    xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
-    const bool ok = xcb_connection_has_error(connection) == 0;
-    xcb_disconnect(connection);
-    return ok;
 }
 
 bool waylandSocketExists(const std::string& display)
@@ -57,6 +46,23 @@ bool waylandPluginInstalled()
     });
 }
 
+constexpr const char* kNoDisplay =
+    "orbalune: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
+    "start it from a desktop session, or run it on a virtual display with: xvfb-run orbalune";
+
+QtMessageHandler previousHandler = nullptr;
+const char* failureLine = "";
+QStringList heldBack;
+
+void holdBack(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", failureLine);
+        std::_Exit(EXIT_FAILURE);
+    }
+    heldBack << qFormatLogMessage(type, context, message);
+}
+
 }  // namespace
 
 DisplayChoice ChooseDisplay()
@@ -64,20 +70,33 @@ DisplayChoice ChooseDisplay()
     if (!env("QT_QPA_PLATFORM").empty()) {
         return {true, ""};  // the user asked for a platform: theirs to answer for
     }
-    if (canOpenX(env("DISPLAY"))) {
-        return {true, "xcb"};  // also under Wayland, through XWayland
+    const bool wayland = waylandSocketExists(env("WAYLAND_DISPLAY")) && waylandPluginInstalled();
+    if (!env("DISPLAY").empty()) {
+        return {true, wayland ? "xcb;wayland" : "xcb", kNoDisplay};  // X first, also through XWayland
+    }
+    if (wayland) {
+        return {true, "wayland", kNoDisplay};
     }
     if (waylandSocketExists(env("WAYLAND_DISPLAY"))) {
-        if (waylandPluginInstalled()) {
-            return {true, "wayland"};
-        }
         return {false, "",
                 "orbalune: this session offers only a Wayland display, and Qt's Wayland plugin is not installed; "
                 "install it with: sudo apt-get install qt6-wayland"};
     }
-    return {false, "",
-            "orbalune: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
-            "start it from a desktop session, or run it on a virtual display with: xvfb-run orbalune"};
+    return {false, "", kNoDisplay};
+}
+
+void GuardStart(const char* why)
+{
+    failureLine = why;
+    previousHandler = qInstallMessageHandler(holdBack);
+}
+
+void ReleaseStartMessages()
+{
+    qInstallMessageHandler(previousHandler);
+    for (const QString& message : std::exchange(heldBack, {})) {
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+    }
 }
 
 }  // namespace orbalune

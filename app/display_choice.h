@@ -1,8 +1,9 @@
 #pragma once
-// Picks the display connection before Qt starts: Qt aborts with a core dump
-// when it cannot open one. X11 comes first, also through XWayland, since only
-// there may a program place its window and keep it on top; Wayland alone only
-// where Qt's Wayland plugin is installed.
+// Picks the display before Qt starts. X11 comes first, also through XWayland,
+// since only there may a program place its window and keep it on top; Wayland
+// alone where Qt's Wayland plugin is installed. Nothing connects here: Qt tries
+// the platforms in turn, and where none answers, its fatal message (which would
+// abort with a core dump) becomes one plain line and status 1.
 
 #include <string>
 
@@ -10,11 +11,16 @@ namespace orbalune {
 
 struct DisplayChoice {
     bool available = false;
-    std::string platform;     // for QT_QPA_PLATFORM; empty: leave Qt's choice alone
-    const char* why = "";     // when not available: the one line to print
+    std::string platform;  // for QT_QPA_PLATFORM, platforms to try in order; empty: Qt's own choice
+    const char* why = "";  // the one line to print when there is no display
 };
 
 // Reads DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR and QT_QPA_PLATFORM.
 DisplayChoice ChooseDisplay();
+
+// Holds back what Qt says while it connects, until ReleaseStartMessages; a fatal
+// message in between prints `why` alone and ends the program with status 1.
+void GuardStart(const char* why);
+void ReleaseStartMessages();
 
 }  // namespace orbalune

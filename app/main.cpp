@@ -18,8 +18,9 @@ int main(int argc, char* argv[])
     }
     if (!display.platform.empty()) {
         qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+        orbalune::GuardStart(display.why);
     }
-    if (display.platform == "xcb" && !qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
+    if (display.platform.starts_with("xcb") && !qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
         // Every size is laid out in twips and every font in points, so the window
         // scales with the display's DPI by itself. Left to Qt, a 200 % X desktop
         // becomes 96 DPI at twice the pixels, and Qt 6.4 then tells screen readers
@@ -29,6 +30,7 @@ int main(int argc, char* argv[])
 
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);
+    orbalune::ReleaseStartMessages();
     fontconfigWarmUp.join();
     orbalune::PrepareApplication(app);
 

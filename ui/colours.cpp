@@ -1,7 +1,6 @@
 #include "colours.h"
 
 #include <QPalette>
-#include <QPushButton>
 #include <QWidget>
 
 namespace orbalune {
@@ -51,16 +50,6 @@ void SetTextColour(QWidget& widget, const QColor& colour)
         palette.setColor(role, colour);
     }
     widget.setPalette(palette);
-}
-
-void SetButtonColour(QPushButton& button, const QColor& colour)
-{
-    const QString fill = colour.name(QColor::HexRgb);
-    const QString edge = colour.darker(170).name(QColor::HexRgb);
-    button.setStyleSheet(QStringLiteral("QPushButton { background-color: %1; border: 1px solid %2; padding: 0; }"
-                                        "QPushButton:focus { border-color: palette(highlight); }"
-                                        "QPushButton:pressed { border-width: 2px; }")
-                             .arg(fill, edge));
 }
 
 }  // namespace orbalune

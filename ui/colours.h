@@ -6,7 +6,6 @@
 #include <cstdint>
 
 class QPalette;
-class QPushButton;
 class QWidget;
 
 namespace orbalune {
@@ -17,12 +16,8 @@ std::uint32_t BgrFromColour(const QColor& colour);
 // 0x800000nn names a system colour: taken from the given (application) palette.
 QColor ResolveLayoutColour(std::uint32_t value, const QPalette& system);
 
-// Background through the palette: frames, the window, text boxes, choosers.
+// Background through the palette: the window, frames, buttons, text boxes, choosers.
 void SetBackgroundColour(QWidget& widget, const QColor& colour);
 void SetTextColour(QWidget& widget, const QColor& colour);
-
-// Push buttons need a style sheet with a border: a palette or a bare
-// background-color makes the style paint a lightened gradient, not the colour.
-void SetButtonColour(QPushButton& button, const QColor& colour);
 
 }  // namespace orbalune

@@ -26,25 +26,20 @@ ReplyPtr<Reply> owned(Reply* reply)
     return {reply, &std::free};
 }
 
-xcb_atom_t atom(xcb_connection_t* connection, std::string_view name)
+// The atoms named, asked for all at once: one round trip to the server, not one each.
+template <std::size_t N>
+std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection, const std::array<std::string_view, N>& names)
 {
-    const auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(name.size()), name.data()), nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
-}
-
-bool supports(xcb_connection_t* connection, xcb_window_t root, xcb_atom_t wanted)
-{
-    const auto reply = owned(xcb_get_property_reply(
-        connection,
-        xcb_get_property(connection, 0, root, atom(connection, "_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
-        nullptr));
-    if (!reply || reply->format != 32) {
-        return false;
+    std::array<xcb_intern_atom_cookie_t, N> cookies{};
+    for (std::size_t i = 0; i < N; ++i) {
+        cookies.at(i) = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(names.at(i).size()), names.at(i).data());
     }
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply.get()));
-    const int count = xcb_get_property_value_length(reply.get()) / 4;
-    return std::find(atoms, atoms + count, wanted) != atoms + count;
+    std::array<xcb_atom_t, N> out{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const auto reply = owned(xcb_intern_atom_reply(connection, cookies.at(i), nullptr));
+        out.at(i) = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    }
+    return out;
 }
 
 }  // namespace
@@ -57,17 +52,28 @@ std::unique_ptr<EwmhFrameExtents> EwmhFrameExtents::create(QWidget& window)
         return nullptr;
     }
     const auto id = static_cast<xcb_window_t>(window.winId());
-    const auto tree = owned(xcb_query_tree_reply(connection, xcb_query_tree(connection, id), nullptr));
-    const xcb_atom_t extents = atom(connection, "_NET_FRAME_EXTENTS");
-    if (!tree || !supports(connection, tree->root, extents)) {
+    const auto treeCookie = xcb_query_tree(connection, id);
+    const auto [supportedAtom, extents, request] =
+        atoms<3>(connection, {"_NET_SUPPORTED", "_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS"});
+    const auto tree = owned(xcb_query_tree_reply(connection, treeCookie, nullptr));
+    if (!tree) {
+        return nullptr;
+    }
+    const auto supported = owned(xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, tree->root, supportedAtom, XCB_ATOM_ATOM, 0, 4096), nullptr));
+    if (!supported || supported->format != 32) {
+        return nullptr;
+    }
+    const auto* begin = static_cast<const xcb_atom_t*>(xcb_get_property_value(supported.get()));
+    const auto* end = begin + xcb_get_property_value_length(supported.get()) / 4;
+    if (std::find(begin, end, extents) == end) {
         return nullptr;
     }
     auto result = std::make_unique<EwmhFrameExtents>(connection, id, extents);
     // A window manager that does not offer the request (KWin) sets the extents
     // when it frames the window; the event that follows corrects the height then.
-    const xcb_atom_t request = atom(connection, "_NET_REQUEST_FRAME_EXTENTS");
-    if (supports(connection, tree->root, request)) {
-        result->requestBeforeMap(tree->root, request);
+    if (std::find(begin, end, request) != end) {
+        result->request(tree->root, request);
     }
     return result;
 }
@@ -75,7 +81,6 @@ std::unique_ptr<EwmhFrameExtents> EwmhFrameExtents::create(QWidget& window)
 EwmhFrameExtents::EwmhFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
     : connection_(connection), window_(window), extents_(extents)
 {
-    read();
     QCoreApplication::instance()->installNativeEventFilter(this);
 }
 
@@ -86,7 +91,7 @@ EwmhFrameExtents::~EwmhFrameExtents()
     }
 }
 
-void EwmhFrameExtents::requestBeforeMap(xcb_window_t root, xcb_atom_t request)
+void EwmhFrameExtents::request(xcb_window_t root, xcb_atom_t request)
 {
     xcb_client_message_event_t message{};
     message.response_type = XCB_CLIENT_MESSAGE;
@@ -98,11 +103,16 @@ void EwmhFrameExtents::requestBeforeMap(xcb_window_t root, xcb_atom_t request)
     xcb_flush(connection_);
     // Window managers answer within a few milliseconds; one that does not is
     // followed when it does, at the cost of a resize after the first frame.
+    answerDue_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
+}
+
+void EwmhFrameExtents::awaitAnswer()
+{
     using namespace std::chrono_literals;
-    const auto deadline = std::chrono::steady_clock::now() + 250ms;
-    while (!read() && std::chrono::steady_clock::now() < deadline) {
-        std::this_thread::sleep_for(2ms);
+    while (answerDue_ && !read() && std::chrono::steady_clock::now() < *answerDue_) {
+        std::this_thread::sleep_for(500us);
     }
+    answerDue_.reset();
 }
 
 bool EwmhFrameExtents::read()

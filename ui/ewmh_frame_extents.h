@@ -6,6 +6,8 @@
 // asked for, and every change of it arrives as an event on the window.
 
 #include <QAbstractNativeEventFilter>
+#include <chrono>
+#include <optional>
 #include <xcb/xcb.h>
 
 #include "window_decoration.h"
@@ -25,13 +27,16 @@ public:
     EwmhFrameExtents& operator=(EwmhFrameExtents&&) = delete;
 
     [[nodiscard]] int heightPx() const override { return height_; }
+    void awaitAnswer() override;
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
 
 private:
-    // Asks the window manager for the frame it will give the window, and waits a
-    // little for the answer, so that the first map already has the right size.
-    void requestBeforeMap(xcb_window_t root, xcb_atom_t request);
+    // Asks the window manager for the frame it will give the window, so that the
+    // first map already has the right size.
+    void request(xcb_window_t root, xcb_atom_t request);
     bool read();
+
+    std::optional<std::chrono::steady_clock::time_point> answerDue_;
 
     xcb_connection_t* connection_;
     xcb_window_t window_;

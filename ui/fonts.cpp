@@ -1,6 +1,7 @@
 #include "fonts.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QStringList>
 #include <fontconfig/fontconfig.h>
 
@@ -8,16 +9,30 @@ namespace orbalune {
 
 namespace {
 
-QString layoutFace() { return QString::fromStdU16String(std::u16string(layout::kLayoutFace)); }
+// The family the layout's fonts are drawn in, chosen once the application exists.
+QString& japaneseFamily()
+{
+    static QString family = QString::fromStdU16String(std::u16string(layout::kLayoutFace));
+    return family;
+}
 
 }  // namespace
 
 void InstallJapaneseFonts()
 {
-    // Japanese faces only: a Chinese gothic would draw the kanji in Chinese shapes.
-    QFont::insertSubstitutions(layoutFace(), {QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                              QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
-                                              QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")});
+    // The layout's Windows face where it is installed, else the first Japanese
+    // proportional gothic that is (not a Chinese gothic: it would draw the kanji in
+    // Chinese shapes; fontconfig alone would pick a Latin face). Asking Qt for the
+    // installed family by name, instead of substituting it, spares working out the
+    // fallback fonts of every font of the window at start.
+    for (const QString& face : {japaneseFamily(), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
+                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
+        if (QFontDatabase::hasFamily(face)) {
+            japaneseFamily() = face;
+            break;
+        }
+    }
     QApplication::setFont(LayoutFont(layout::FontKind::WindowDefault));
 }
 
@@ -28,7 +43,7 @@ std::jthread StartFontconfigWarmUp()
 
 QFont LayoutFont(layout::FontKind kind)
 {
-    QFont font(layoutFace());
+    QFont font(japaneseFamily());
     font.setStyleHint(QFont::SansSerif);
     switch (kind) {
     case layout::FontKind::Bold105:

@@ -7,9 +7,8 @@
 
 namespace orbalune {
 
-// Maps the layout's Windows face to the Japanese proportional gothics a Linux
-// desktop has (fontconfig alone would fall back to a Latin face) and makes it the
-// application font. Call once after the QApplication exists.
+// Chooses the installed face that stands in for the layout's Windows face and makes
+// it the application font. Call once after the QApplication exists.
 void InstallJapaneseFonts();
 
 QFont LayoutFont(layout::FontKind kind);

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStringListModel>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "layout_data.h"
 #include "outer_height.h"
 #include "qt_text.h"
+#include "swatch_button.h"
 #include "twips.h"
 
 namespace orbalune {
@@ -61,6 +63,10 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
+    // Ask the window manager now for the frame it will give the window: it answers
+    // while the controls are built, and the first map already has the right height.
+    decoration_ = WindowDecoration::create(*this);
+    connect(decoration_.get(), &WindowDecoration::changed, this, &Frm1::applyOuterHeight);
 
     createControls();
     applyTabOrder();
@@ -87,7 +93,7 @@ void Frm1::createControls()
     const QColor background = ColourFromBgr(layout::kWindow.background);
 
     auto makeButton = [&](const layout::Button& drawn) {
-        auto* button = new QPushButton(toQString(drawn.caption), this);
+        auto* button = new SwatchButton(toQString(drawn.caption), this);
         button->setObjectName(QString::fromLatin1(drawn.name.data(), static_cast<qsizetype>(drawn.name.size())));
         button->setGeometry(scale.rect(drawn.rect));
         UseLayoutFont(*button, drawn.font);
@@ -96,7 +102,7 @@ void Frm1::createControls()
         // caption, and "E" says nothing when spoken.
         button->setAccessibleName(toQString(drawn.tooltip));
         button->setAutoDefault(false);
-        SetButtonColour(*button, background);
+        SetBackgroundColour(*button, background);
         return button;
     };
     cmdFm = makeButton(layout::kCmdFm);
@@ -187,9 +193,7 @@ void Frm1::createRow(int row)
     chooser->setObjectName(rowName("cmbMati", row));
     chooser->setEditable(false);
     chooser->setMaxVisibleItems(20);
-    for (const std::u16string_view entry : drawn.chooserList) {
-        chooser->addItem(toQString(entry));
-    }
+    chooser->setModel(chooserModel(drawn.chooserList));
     chooser->setCurrentIndex(-1);
     chooser->setGeometry(
         scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
@@ -198,6 +202,24 @@ void Frm1::createRow(int row)
     SetTextColour(*chooser, textColour);
     chooser->hide();
     cmbMati.at(slot) = chooser;
+}
+
+QAbstractItemModel* Frm1::chooserModel(std::span<const std::u16string_view> list)
+{
+    // Rows that offer the same list share one model of it.
+    for (const auto& [entries, model] : chooserModels_) {
+        if (entries.data() == list.data() && entries.size() == list.size()) {
+            return model;
+        }
+    }
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(list.size()));
+    for (const std::u16string_view entry : list) {
+        names << toQString(entry);
+    }
+    auto* model = new QStringListModel(names, this);
+    chooserModels_.emplace_back(list, model);
+    return model;
 }
 
 void Frm1::applyTabOrder()
@@ -281,7 +303,7 @@ void Frm1::Form_Load()
 
 void Frm1::applyOuterHeight()
 {
-    const int decoration = decoration_ ? decoration_->heightPx() : 0;
+    const int decoration = decoration_->heightPx();
     const TwipsScale scale = TwipsScale::forWidget(this);
     setFixedSize(width(),  // the width as laid out, edges rounded
                  ClientHeightFor(outerHeightTwips_, decoration, scale.dpi(), devicePixelRatioF()));
@@ -289,13 +311,10 @@ void Frm1::applyOuterHeight()
 
 void Frm1::showEvent(QShowEvent* event)
 {
-    // This runs before the native window is mapped: learning the decoration now
-    // lets the window manager frame the window at its right height at once.
-    if (!decoration_) {
-        decoration_ = WindowDecoration::create(*this);
-        connect(decoration_.get(), &WindowDecoration::changed, this, &Frm1::applyOuterHeight);
-        applyOuterHeight();
-    }
+    // This runs before the native window is mapped: the window manager frames it at
+    // the height set now.
+    decoration_->awaitAnswer();
+    applyOuterHeight();
     QWidget::showEvent(event);
 }
 

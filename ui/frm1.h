@@ -7,11 +7,16 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 #include "common_dialog.h"
 #include "seams.h"
 #include "window_decoration.h"
 
+class QAbstractItemModel;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -61,6 +66,7 @@ private:
     void createControls();
     void createRow(int row);
     void applyTabOrder();
+    QAbstractItemModel* chooserModel(std::span<const std::u16string_view> list);
     void connectHandlers();
     void ApplyMojiColr();
     void ApplyBakColr();
@@ -73,7 +79,8 @@ private:
     WindowSeams seams_;
     WindowState state_;
     int outerHeightTwips_;
-    std::unique_ptr<WindowDecoration> decoration_;  // from the first show on
+    std::unique_ptr<WindowDecoration> decoration_;
+    std::vector<std::pair<std::span<const std::u16string_view>, QAbstractItemModel*>> chooserModels_;
 
     std::array<QFrame*, 11> fram1{};
     std::array<ClickableLabel*, 11> lblMati{};

@@ -124,7 +124,7 @@ void Frm1::ApplyBakColr()
     const QColor colour = ColourFromBgr(static_cast<std::uint32_t>(state_.BakColr));
     SetBackgroundColour(*this, colour);
     for (QPushButton* button : {cmdMoji, cmdHaikei, cmdMae, cmdFm, cmdEND}) {
-        SetButtonColour(*button, colour);
+        SetBackgroundColour(*button, colour);
     }
     SetBackgroundColour(*txtTIdx, colour);
     for (std::size_t row = 1; row <= kRowCount; ++row) {

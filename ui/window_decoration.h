@@ -13,12 +13,14 @@ class WindowDecoration : public QObject {
     Q_OBJECT
 public:
     using QObject::QObject;
-    // The best source the platform offers for this window, whose native window
-    // must exist and not yet be mapped: the window manager's own word where it
-    // publishes one, else what the toolkit measures.
+    // The best source the platform offers for this window, which must not be
+    // mapped yet: the window manager's own word where it publishes one, else what
+    // the toolkit measures.
     static std::unique_ptr<WindowDecoration> create(QWidget& window);
 
     [[nodiscard]] virtual int heightPx() const = 0;
+    // Waits, briefly, for a window manager that was asked for the frame to answer.
+    virtual void awaitAnswer() {}
 signals:
     void changed();
 };
