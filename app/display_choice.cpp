@@ -85,6 +85,31 @@ DisplayChoice ChooseDisplay()
     return {false, "", kNoDisplay};
 }
 
+void UseDisplay(const DisplayChoice& display)
+{
+    if (display.platform.empty()) {
+        return;
+    }
+    qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
+    GuardStart(display.why);
+    if (!display.platform.starts_with("xcb")) {
+        return;
+    }
+    if (!qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
+        // Every size is laid out in twips and every font in points, so the window
+        // scales with the display's DPI by itself. Left to Qt, a 200 % X desktop
+        // becomes 96 DPI at twice the pixels, and Qt 6.4 then tells screen readers
+        // where each control is in those units: at half its real place and size.
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    }
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        // Through shared memory, Qt waits for a round trip to the server before it
+        // repaints a place it has just shown: every second, the seconds. Sent over
+        // the socket, a repaint of a few digits costs no wait at all.
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
+}
+
 void GuardStart(const char* why)
 {
     failureLine = why;

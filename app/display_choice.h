@@ -18,6 +18,10 @@ struct DisplayChoice {
 // Reads DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR and QT_QPA_PLATFORM.
 DisplayChoice ChooseDisplay();
 
+// Tells Qt which platforms to try, tunes it for X11 where that comes first, and
+// holds back what Qt says while it connects (see GuardStart).
+void UseDisplay(const DisplayChoice& display);
+
 // Holds back what Qt says while it connects, until ReleaseStartMessages; a fatal
 // message in between prints `why` alone and ends the program with status 1.
 void GuardStart(const char* why);

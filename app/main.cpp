@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <malloc.h>
 
 #include "application_setup.h"
 #include "display_choice.h"
@@ -16,17 +17,10 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", display.why);
         return EXIT_FAILURE;
     }
-    if (!display.platform.empty()) {
-        qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(display.platform));
-        orbalune::GuardStart(display.why);
-    }
-    if (display.platform.starts_with("xcb") && !qEnvironmentVariableIsSet("QT_ENABLE_HIGHDPI_SCALING")) {
-        // Every size is laid out in twips and every font in points, so the window
-        // scales with the display's DPI by itself. Left to Qt, a 200 % X desktop
-        // becomes 96 DPI at twice the pixels, and Qt 6.4 then tells screen readers
-        // where each control is in those units: at half its real place and size.
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    }
+    orbalune::UseDisplay(display);
+    // One heap for every thread: the font warm-up and Qt's helper threads would
+    // each keep an arena of their own, a few hundred KiB of mostly freed memory.
+    mallopt(M_ARENA_MAX, 1);
 
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);

@@ -179,6 +179,9 @@ void Frm1::createRow(int row)
     time->setObjectName(rowName("txtJihun", row));
     time->setGeometry(scale.rect({drawn.timeLeft, layout::kTimeTop, drawn.timeWidth, layout::kTimeHeight}));
     time->setFrame(false);
+    // It paints every pixel of its box: a repaint need not paint the frame and the
+    // date label beneath it first, which every second would otherwise cost.
+    time->setAttribute(Qt::WA_OpaquePaintEvent);
     time->setAlignment(Qt::AlignCenter);
     UseLayoutFont(*time, layout::FontKind::Bold105);
     time->setText(toQString(layout::kUnsetText));  // laid out once, in its own font
