@@ -102,12 +102,6 @@ void UseDisplay(const DisplayChoice& display)
         // where each control is in those units: at half its real place and size.
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
-        // Through shared memory, Qt waits for a round trip to the server before it
-        // repaints a place it has just shown: every second, the seconds. Sent over
-        // the socket, a repaint of a few digits costs no wait at all.
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    }
 }
 
 void GuardStart(const char* why)

@@ -1,12 +1,15 @@
 #include "frm1.h"
 
+#include <QBackingStore>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringListModel>
+#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -63,6 +66,7 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
+    sharesPixelsWithServer_ = QGuiApplication::platformName() == QLatin1String("xcb");
     // Ask the window manager now for the frame it will give the window: it answers
     // while the controls are built, and the first map already has the right height.
     decoration_ = WindowDecoration::create(*this);
@@ -98,9 +102,6 @@ void Frm1::createControls()
         button->setGeometry(scale.rect(drawn.rect));
         UseLayoutFont(*button, drawn.font);
         button->setToolTip(toQString(drawn.tooltip));
-        // A screen reader names a button by what it does: the swatches have no
-        // caption, and "E" says nothing when spoken.
-        button->setAccessibleName(toQString(drawn.tooltip));
         button->setAutoDefault(false);
         SetBackgroundColour(*button, background);
         return button;
@@ -310,6 +311,45 @@ void Frm1::applyOuterHeight()
     const TwipsScale scale = TwipsScale::forWidget(this);
     setFixedSize(width(),  // the width as laid out, edges rounded
                  ClientHeightFor(outerHeightTwips_, decoration, scale.dpi(), devicePixelRatioF()));
+}
+
+bool Frm1::event(QEvent* event)
+{
+    const bool repaint = event->type() == QEvent::UpdateRequest;
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::Paint && !buttonsNamed_) {
+        buttonsNamed_ = true;
+        QTimer::singleShot(0, this, &Frm1::nameButtonsForScreenReaders);  // once this paint is on the screen
+    }
+    if (repaint && sharesPixelsWithServer_) {
+        letServerFinishReading();
+    }
+    return handled;
+}
+
+void Frm1::nameButtonsForScreenReaders()
+{
+    // A screen reader names a button by what it does: the swatches have no caption,
+    // and "E" says nothing when spoken. Named once the window has been painted:
+    // the first name connects the toolkit to the accessibility bus, which would
+    // otherwise hold up the window's first appearance.
+    for (QPushButton* button : {cmdFm, cmdEND, cmdMae, cmdHaikei, cmdMoji}) {
+        button->setAccessibleName(button->toolTip());
+    }
+}
+
+void Frm1::letServerFinishReading()
+{
+    // On X11 the window's pixels live in memory shared with the server, and Qt,
+    // before it paints over pixels it has just shown, waits a round trip until the
+    // server has read them. Every second's repaint of the seconds would wait so.
+    // Opening and closing an empty paint right after each repaint takes that wait
+    // now, while nothing is due, and leaves the pixels untouched.
+    QBackingStore* store = backingStore();
+    if (store != nullptr && !store->size().isEmpty()) {  // empty: nothing was painted yet
+        store->beginPaint(QRegion(rect()));
+        store->endPaint();
+    }
 }
 
 void Frm1::showEvent(QShowEvent* event)

@@ -61,6 +61,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void createControls();
@@ -73,6 +74,8 @@ private:
     // Outer height, title bar and borders included: again whenever the window
     // manager's decoration changes.
     void applyOuterHeight();
+    void letServerFinishReading();
+    void nameButtonsForScreenReaders();
     void pickColour(std::int32_t& field, void (Frm1::*apply)());
     void showTexts(int row, const QString& date, const QString& time);
 
@@ -80,6 +83,8 @@ private:
     WindowState state_;
     int outerHeightTwips_;
     std::unique_ptr<WindowDecoration> decoration_;
+    bool sharesPixelsWithServer_ = false;
+    bool buttonsNamed_ = false;
     std::vector<std::pair<std::span<const std::u16string_view>, QAbstractItemModel*>> chooserModels_;
 
     std::array<QFrame*, 11> fram1{};
