@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QStringListModel>
-#include <QTimer>
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -315,11 +314,11 @@ void Frm1::applyOuterHeight()
 
 bool Frm1::event(QEvent* event)
 {
+    painted_ = painted_ || event->type() == QEvent::Paint;
     const bool repaint = event->type() == QEvent::UpdateRequest;
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::Paint && !buttonsNamed_) {
-        buttonsNamed_ = true;
-        QTimer::singleShot(0, this, &Frm1::nameButtonsForScreenReaders);  // once this paint is on the screen
+    if (repaint && painted_ && !buttonsNamed_) {
+        nameButtonsForScreenReaders();
     }
     if (repaint && sharesPixelsWithServer_) {
         letServerFinishReading();
@@ -330,12 +329,13 @@ bool Frm1::event(QEvent* event)
 void Frm1::nameButtonsForScreenReaders()
 {
     // A screen reader names a button by what it does: the swatches have no caption,
-    // and "E" says nothing when spoken. Named once the window has been painted:
-    // the first name connects the toolkit to the accessibility bus, which would
-    // otherwise hold up the window's first appearance.
+    // and "E" says nothing when spoken. Named after a repaint once the window is on
+    // the screen: the first name connects the toolkit to the accessibility bus,
+    // which would otherwise hold up the window's first appearance.
     for (QPushButton* button : {cmdFm, cmdEND, cmdMae, cmdHaikei, cmdMoji}) {
         button->setAccessibleName(button->toolTip());
     }
+    buttonsNamed_ = true;
 }
 
 void Frm1::letServerFinishReading()

@@ -84,6 +84,7 @@ private:
     int outerHeightTwips_;
     std::unique_ptr<WindowDecoration> decoration_;
     bool sharesPixelsWithServer_ = false;
+    bool painted_ = false;
     bool buttonsNamed_ = false;
     std::vector<std::pair<std::span<const std::u16string_view>, QAbstractItemModel*>> chooserModels_;
 
