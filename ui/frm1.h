@@ -77,7 +77,7 @@ private:
     void letServerFinishReading();
     void nameButtonsForScreenReaders();
     void pickColour(std::int32_t& field, void (Frm1::*apply)());
-    void showTexts(int row, const QString& date, const QString& time);
+    void showTexts(int row, std::u16string_view date, std::u16string_view time);
 
     WindowSeams seams_;
     WindowState state_;

@@ -40,24 +40,29 @@ void Frm1::tmr00_Timer()
     }
     const TickTexts texts = ComputeTick(ToLocalSeconds(reading), views);
 
-    showTexts(HomeRow, toQString(texts.home.date), toQString(texts.home.time));
+    showTexts(HomeRow, texts.home.date, texts.home.time);
     for (std::size_t i = 0; i < texts.rows.size(); ++i) {
         if (const auto& row = texts.rows.at(i)) {
-            showTexts(static_cast<int>(i) + 1, toQString(row->date), toQString(row->time));
+            showTexts(static_cast<int>(i) + 1, row->date, row->time);
         }
     }
     // Aim the next tick at the next whole second of this reading; a late tick
     // re-aligns at once, an early one shows the same second and re-arms.
     tmr00->armAt(NextSecondBoundary(reading));
+    // Show the new second now, not after another turn of the event loop.
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
-void Frm1::showTexts(int row, const QString& date, const QString& time)
+void Frm1::showTexts(int row, std::u16string_view date, std::u16string_view time)
 {
+    // Most seconds change one text of the window: compare first, convert only a change.
     const auto slot = static_cast<std::size_t>(row);
-    lblTukihi.at(slot)->setText(date);  // QLabel ignores an unchanged text
+    if (lblTukihi.at(slot)->text() != QStringView(date)) {
+        lblTukihi.at(slot)->setText(toQString(date));
+    }
     QLineEdit* box = txtJihun.at(slot);
-    if (box->text() != time) {
-        box->setText(time);  // also replaces whatever the user typed there
+    if (box->text() != QStringView(time)) {
+        box->setText(toQString(time));  // also replaces whatever the user typed there
     }
 }
 

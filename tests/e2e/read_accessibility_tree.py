@@ -9,6 +9,8 @@ import pyatspi
 px = lambda twips: round(twips * int(sys.argv[1]) / 1440)
 below = lambda a: [d for c in filter(None, a) for d in [c, *below(c)]]
 where = lambda a: tuple(a.queryComponent().getExtents(pyatspi.DESKTOP_COORDS))
+app = lambda: next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == 'Orbalune')
+buttons = lambda: {a.name: a for a in below(app()) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
 
 
 def wait_for(probe, timeout=10.0):
@@ -22,30 +24,25 @@ def wait_for(probe, timeout=10.0):
     return None
 
 
-def app():
-    return next(a for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == 'Orbalune')
-
-
-def rows():  # per Row, left to right: place, shown labels top to bottom, time text and time box name
-    frames = sorted((a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_COMBO_BOX for c in filter(None, a))), key=where)
+def rows():  # per Row, left to right: its place, and its shown labels, time and time box name as read out
     out = []
-    for frame in frames:
-        shown = [c for c in filter(None, frame) if c.getState().contains(pyatspi.STATE_SHOWING)]
+    frames = (a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_COMBO_BOX for c in filter(None, a)))
+    for frame in sorted(frames, key=where):
+        shown = sorted((c for c in filter(None, frame) if c.getState().contains(pyatspi.STATE_SHOWING)), key=lambda c: where(c)[1])
         box = next(c for c in shown if c.getRole() == pyatspi.ROLE_TEXT)
-        labels = [c.name for c in sorted((c for c in shown if c.getRole() == pyatspi.ROLE_LABEL), key=lambda c: where(c)[1])]
-        out.append((where(frame), ' '.join(labels + [box.queryText().getText(0, -1), box.name]).replace('\u3000', '_')))
+        said = [c.name for c in shown if c.getRole() == pyatspi.ROLE_LABEL] + [box.queryText().getText(0, -1), box.name]
+        out.append((where(frame), ' '.join(said).replace('\u3000', '_')))
     return out if len(out) == 10 and '===' not in out[0][1] else None  # once a tick has written them
 
 
-buttons = lambda: {a.name: a for a in below(app()) if a.getRole() == pyatspi.ROLE_PUSH_BUTTON}
-problems = [] if (readings := wait_for(rows)) else ['could not read ten written Rows']
-for number, (place, said) in enumerate(readings or [], start=1):
+readings = wait_for(rows) or []
+problems = [] if readings else ['could not read ten written Rows']
+for number, (place, said) in enumerate(readings, start=1):
     clock = r'\d\d/\d\d[日月火水木金土] \d\d:\d\d:\d\d' if number == 6 else r'\d\d/\d\d \d\d:\d\d'
     if not re.fullmatch(r'(\S+) ' + clock + r' \1', said):
         problems.append(f'Row {number} reads {said!r}')
-first_row = (px(495), px(720), px(1050), px(1100))  # where Row 1's frame lies, as the window manager places it
-if readings and any(abs(a - b) > 2 for a, b in zip(readings[0][0], first_row)):
-    problems.append(f'Row 1 said to be at {readings[0][0]}, not {first_row}')
+if readings and any(abs(a - b) > 2 for a, b in zip(readings[0][0], (px(495), px(720), px(1050), px(1100)))):
+    problems.append(f'Row 1 said to be at {readings[0][0]}, not where it is')
 named = wait_for(buttons) or {}
 if set(named) != {'終ります', 'フォームを下へ伸ばします', '常に前面に置きます', '背景色を変えます', '文字色を変えます'}:
     problems.append(f'buttons named {sorted(named)}')

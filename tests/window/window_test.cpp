@@ -105,9 +105,7 @@ private slots:
                          qPrintable(QStringLiteral("%1 edge %2 at %3 px").arg(c->objectName()).arg(i).arg(got[i])));
             }
         };
-        struct Inner {
-            int frame, city, dateLeft, date, timeLeft, time, chooser;
-        };
+        struct Inner { int frame, city, dateLeft, date, timeLeft, time, chooser; };
         const Inner europeAsia{1050, 1080, 120, 756, 120, 750, 1050}, home{1070, 1000, 150, 700, 0, 1020, 1050},
             row7{1176, 1104, 120, 756, 120, 780, 1176}, americas{1176, 1200, 120, 756, 120, 780, 1176};
         for (int r = 1; r <= 10; ++r) {
@@ -211,10 +209,8 @@ private slots:
     {
         FakeWindow w(kWorked);
         QStringList bottomToTop;
-        for (const QObject* child : w.window->children()) {
-            if (child->isWidgetType() && !child->objectName().isEmpty()) {
-                bottomToTop << child->objectName();
-            }
+        for (const QWidget* child : w.window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            bottomToTop << child->objectName();
         }
         QCOMPARE(bottomToTop.join(u' '), QStringLiteral("cmdMoji cmdHaikei cmdMae fram1(1) fram1(2) fram1(3) fram1(4) fram1(5) "
                                                         "fram1(6) fram1(7) fram1(8) fram1(9) fram1(10) cmdEND txtTIdx cmdFm"));
@@ -248,9 +244,7 @@ private slots:
         choose(w, 9, QStringLiteral("ブエノスアイレス"));
         w.tickAt(kWorked + 400ms);
         QStringList shown;
-        for (const int r : {1, 8, 4, 7, 5, 9, 6}) {
-            shown << w.dateOf(r) + u' ' + w.timeOf(r);
-        }
+        for (const int r : {1, 8, 4, 7, 5, 9, 6}) shown << w.dateOf(r) + u' ' + w.timeOf(r);
         choose(w, 4, QStringLiteral("ニューデリー"));
         w.tickAt(kWorked + 400ms);
         QCOMPARE(shown << w.timeOf(4), QStringList({"06/28 23:30", "06/28 13:30", "06/29 04:00", "06/29 09:30", "06/29 12:30",
