@@ -20,7 +20,8 @@ int main(int argc, char* argv[])
     orbalune::UseDisplay(display);
     // One heap for every thread: the font warm-up and Qt's helper threads would
     // each keep an arena of their own, a few hundred KiB of mostly freed memory.
-    mallopt(M_ARENA_MAX, 1);
+    // No other thread exists yet, so the call cannot race.
+    mallopt(M_ARENA_MAX, 1);  // NOLINT(concurrency-mt-unsafe)
 
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);

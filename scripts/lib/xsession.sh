@@ -15,12 +15,10 @@ xsession_start() {
   [ -s "$dir/display" ] || { echo "Xvfb did not start" >&2; return 1; }
   export DISPLAY=":$(cat "$dir/display")"
   [ "$dpi" = 96 ] || echo "Xft.dpi: $dpi" | xrdb -merge
-  case $wm in
-  kwin | mutter)
-    # Both want a session bus; a private one, ended with the session.
-    eval "$(dbus-launch --sh-syntax)"
-    XSESSION_BUS=$DBUS_SESSION_BUS_PID ;;
-  esac
+  # A private session bus, as every desktop has (KWin and mutter want one, and so
+  # does a screen reader); ended with the session.
+  eval "$(dbus-launch --sh-syntax)"
+  XSESSION_BUS=$DBUS_SESSION_BUS_PID
   case $wm in
   openbox) openbox ;;
   # Breeze draws the frame; KWin without compositing starts faster on a virtual display.

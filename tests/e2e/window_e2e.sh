@@ -88,6 +88,16 @@ case_quit() {
   start || return; wmctrl -i -c "$win"; quits_by "the window manager's close"
 }
 
-for case in case_heights_and_place case_topmost case_quit; do "$case"; done
+# A screen reader's view, where the window scales itself (at 200 % it must report
+# each control where it really is, not at Qt's half-size place).
+case_screen_reader() {
+  QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 start || return
+  /usr/bin/python3 "$(dirname "$0")/read_accessibility_tree.py" "$dpi" || fail "not what a screen reader needs"
+  stop
+}
+
+cases=(case_heights_and_place case_topmost case_quit)
+[ "$dpi" = 96 ] || cases+=(case_screen_reader)
+for case in "${cases[@]}"; do "$case"; done
 [ "$failures" -eq 0 ] || exit 1
 echo "PASS: $wm at $dpi dpi"

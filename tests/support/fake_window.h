@@ -32,16 +32,14 @@ struct FakeTimer final : TickTimer {
 };
 
 struct ScriptedColours final : ColourPicker {
-    std::deque<std::optional<QColor>> answers;  // nullopt, or none left: the user cancels
+    std::deque<std::optional<QColor>> answers;  // nullopt: the user cancels
     std::vector<QColor> presets;                // what each opening showed
     std::optional<QColor> pick(const QColor& preset, QWidget*) override
     {
         presets.push_back(preset);
-        std::optional<QColor> answer;
-        if (!answers.empty()) {
-            answer = answers.front();
-            answers.pop_front();
-        }
+        if (answers.empty()) { return std::nullopt; }  // nothing scripted: the user cancels
+        const std::optional<QColor> answer = answers.front();
+        answers.pop_front();
         return answer;
     }
 };
