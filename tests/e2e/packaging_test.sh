@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# packaging_test.sh <build> install: `cmake --install` into a scratch root puts
-#   every desktop file where a desktop looks for it, and each passes its validator.
-# packaging_test.sh <build> deb: the .deb installs with apt, with the font and the
-#   toolkit among its dependencies, and the installed program's window maps.
+# packaging_test.sh <build> install|deb: an install puts every desktop file where desktops look, each valid;
+# the .deb installs with apt, depends on the font and the toolkit, and its program's window maps.
 set -uo pipefail
 build=$1 root=$(mktemp -d) pid=''
 fail() { echo "FAIL: $*" >&2; [ -n "${XSESSION_DIR:-}" ] && cat "$root/stderr" "$XSESSION_DIR"/*.log >&2; exit 1; }

@@ -1,9 +1,7 @@
 #!/usr/bin/python3
-"""Reads Orbalune's window over AT-SPI as a screen reader does: the application by
-its name, the first Row's city and time box (named after the city) where the Row
-really is on the screen, each button by its action, and "keep on top" renamed
-once pressed.   read_accessibility_tree.py <dpi>"""
-import sys, time
+"""read_accessibility_tree.py <dpi>: Orbalune over AT-SPI as a screen reader reads it: Row 1 where it
+really is, its time box named after its city, each button by its action, renamed once pressed."""
+import contextlib, sys, time
 import pyatspi
 
 px = lambda twips: round(twips * int(sys.argv[1]) / 1440)
@@ -15,11 +13,9 @@ buttons = lambda: {a.name: a for a in below(app()) if a.getRole() == pyatspi.ROL
 
 def wait_for(probe, timeout=10.0):
     for _ in range(int(timeout / 0.2)):
-        try:
+        with contextlib.suppress(Exception):  # the tree may change while it is read
             if found := probe():
                 return found
-        except Exception:  # the tree may change while it is read
-            pass
         time.sleep(0.2)
     return None
 

@@ -16,8 +16,7 @@ xsession_start "$wm" "$dpi" || { echo "FAIL: no $wm session"; exit 1; }
 px() { awk -v t="$1" -v d="$dpi" 'BEGIN { print t * d / 1440 }'; }  # twips to device pixels, unrounded
 near() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a - b <= 1 && b - a <= 1) }'; }  # within 1 device px
 start() {
-  "$program" 2>/dev/null &
-  pid=$!
+  "$program" 2>/dev/null & pid=$!
   win=$(xsession_wait_window Orbalune 10) || { fail "the window did not map"; return 1; }
   for _ in $(seq 100); do xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break; sleep 0.05; done
   sleep 0.5  # let the program settle its height on the frame it got
@@ -40,9 +39,7 @@ quits_by() {  # the process must end by itself with status 0
 # The outer height from the first frame on and after each height switch: 1180 and
 # 1220 twips, but never so short that the time boxes (650 twips) are cut off.
 case_heights_and_place() {
-  xev -root -event substructure >"$XSESSION_DIR/events" &
-  watch=$!
-  sleep 0.2
+  xev -root -event substructure >"$XSESSION_DIR/events" & watch=$!; sleep 0.2
   start || return
   local deco h0 h1 h2 first short tall where
   deco=$(xprop -id "$win" _NET_FRAME_EXTENTS | awk -F'[=,]' '{ print $4 + $5 }') h0=$(client Height) where=$(place)

@@ -3,6 +3,7 @@
 // dialog and the always-on-top request, so tests drive it without waiting.
 
 #include <QColor>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <deque>
@@ -64,8 +65,9 @@ struct FakeWindow {
                                                     std::unique_ptr<ColourPicker>(colours),
                                                     std::unique_ptr<WindowStacking>(stacking)});
     }
+    mutable QHash<QString, QObject*> found;  // a soak looks up 30 controls a tick; they live as long as the window
     template <typename T = QWidget>
-    T* find(const QString& name) const { return window->findChild<T*>(name); }
+    T* find(const QString& name) const { return qobject_cast<T*>(found.contains(name) ? found[name] : found[name] = window->findChild<T*>(name)); }
     template <typename T = QWidget>
     T* row(const char* control, int r) const { return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r)); }
     QString cityOf(int r) const { return row<QLabel>("lblMati", r)->text(); }

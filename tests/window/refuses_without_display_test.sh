@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# Where no window can open, the program says why in one line and exits 1 instead of
-# letting the toolkit dump core: no display, a display that does not answer, and
-# a Wayland-only session without Qt's Wayland plugin (hidden by a private mount,
-# which takes root).   refuses_without_display_test.sh <orbalune> <Qt's platforms folder>
+# refuses_without_display_test.sh <orbalune> <Qt's platforms folder>: with no display, a dead one, or Wayland
+# alone without Qt's plugin (hidden by a private mount, as root), one line and status 1, never a core dump.
 program=$1 platforms=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
