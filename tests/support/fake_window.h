@@ -67,7 +67,12 @@ struct FakeWindow {
     }
     mutable QHash<QString, QObject*> found;  // a soak looks up 30 controls a tick; they live as long as the window
     template <typename T = QWidget>
-    T* find(const QString& name) const { return qobject_cast<T*>(found.contains(name) ? found[name] : found[name] = window->findChild<T*>(name)); }
+    T* find(const QString& name) const
+    {
+        QObject*& control = found[name];
+        control = control != nullptr ? control : window->findChild<QObject*>(name);
+        return qobject_cast<T*>(control);
+    }
     template <typename T = QWidget>
     T* row(const char* control, int r) const { return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r)); }
     QString cityOf(int r) const { return row<QLabel>("lblMati", r)->text(); }
