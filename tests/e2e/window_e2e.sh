@@ -30,7 +30,7 @@ click_twips() {  # a point of the client area, in twips; no --sync, which hangs 
 }
 stop() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=''; }
 quits_by() {  # the process must end by itself with status 0
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done  # a sanitizer build checks for leaks as it ends
   kill -0 "$pid" 2>/dev/null && { fail "still running after $1"; stop; return; }
   wait "$pid" || fail "exit status $? after $1"
   pid=''
