@@ -102,12 +102,6 @@ void UseDisplay(const DisplayChoice& display)
         // where each control is in those units: at half its real place and size.
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
-        // A second's repaint is a few hundred bytes of pixels: cheaper sent over the
-        // socket than through an image shared with the server, which Qt may paint
-        // over again only after a round trip proves the server has read it.
-        qputenv("QT_XCB_NO_MITSHM", "1");
-    }
 }
 
 void GuardStart(const char* why)

@@ -1,7 +1,8 @@
 #include "frm1.h"
 
+#include <QBackingStore>
 #include <QComboBox>
-#include <QEvent>
+#include <QGuiApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,6 +65,7 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
+    sharesPixelsWithServer_ = QGuiApplication::platformName() == QLatin1String("xcb");
     // Ask the window manager now for the frame it will give the window: it answers
     // while the controls are built, and the first map already has the right height.
     decoration_ = WindowDecoration::create(*this);
@@ -318,6 +320,9 @@ bool Frm1::event(QEvent* event)
     if (repaint && painted_ && !buttonsNamed_) {
         nameButtonsForScreenReaders();
     }
+    if (repaint && sharesPixelsWithServer_) {
+        letServerFinishReading();
+    }
     return handled;
 }
 
@@ -331,6 +336,20 @@ void Frm1::nameButtonsForScreenReaders()
         button->setAccessibleName(button->toolTip());
     }
     buttonsNamed_ = true;
+}
+
+void Frm1::letServerFinishReading()
+{
+    // On X11 the window's pixels live in memory shared with the server, and Qt,
+    // before it paints over pixels it has just shown, waits a round trip until the
+    // server has read them. Every second's repaint of the seconds would wait so.
+    // Opening and closing an empty paint right after each repaint takes that wait
+    // now, while nothing is due, and leaves the pixels untouched.
+    QBackingStore* store = backingStore();
+    if (store != nullptr && !store->size().isEmpty()) {  // empty: nothing was painted yet
+        store->beginPaint(QRegion(rect()));
+        store->endPaint();
+    }
 }
 
 void Frm1::showEvent(QShowEvent* event)

@@ -74,6 +74,7 @@ private:
     // Outer height, title bar and borders included: again whenever the window
     // manager's decoration changes.
     void applyOuterHeight();
+    void letServerFinishReading();
     void nameButtonsForScreenReaders();
     void pickColour(std::int32_t& field, void (Frm1::*apply)());
     void showTexts(int row, std::u16string_view date, std::u16string_view time);
@@ -82,6 +83,7 @@ private:
     WindowState state_;
     int outerHeightTwips_;
     std::unique_ptr<WindowDecoration> decoration_;
+    bool sharesPixelsWithServer_ = false;
     bool painted_ = false;
     bool buttonsNamed_ = false;
     std::vector<std::pair<std::span<const std::u16string_view>, QAbstractItemModel*>> chooserModels_;
