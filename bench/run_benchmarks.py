@@ -1,13 +1,15 @@
 #!/usr/bin/python3
-"""Measures Orbalune beside xclock and a minimal Qt window, in one run, on one
+"""Measures Orbalune beside xclock, a minimal Qt window and a minimal Qt clock (a
+label that shows a new time every second), in one run, on one
 private Xvfb display with openbox, and prints a table of what it measured here.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
  ... [--runs 11] [--cpu-seconds 60] [--precision-minutes 10] [--skip-startup] [--accessibility]
 
 start-up: exec until the window is mapped and its pixels are painted (the X
-server is polled about every millisecond); memory: VmRSS after 5 s; CPU: user +
-system time of the program and of the X server over an idle stretch; precision:
+server is polled about every millisecond); memory: VmRSS after 5 s; CPU: time on
+the processor of every thread of the program and of the X server over an idle
+stretch (the scheduler's nanosecond count, /proc/PID/task/*/schedstat); precision:
 when the X server reports each second's repaint (DAMAGE extension), against the
 wall-clock second, so the lag includes drawing and the trip to the server.
 Everything runs inside a private D-Bus session, as on a desktop.
@@ -97,9 +99,13 @@ def wait_painted(d, before, t0, timeout=10.0):
 
 
 def cpu_seconds(pid):
-    with open(f'/proc/{pid}/stat') as f:
-        fields = f.read().rsplit(')', 1)[1].split()
-    return (int(fields[11]) + int(fields[12])) / os.sysconf('SC_CLK_TCK')
+    """Time on the processor of every thread alive now; the threads of an idle
+    program live as long as it does."""
+    total = 0
+    for task in os.listdir(f'/proc/{pid}/task'):
+        with open(f'/proc/{pid}/task/{task}/schedstat') as f:
+            total += int(f.read().split()[0])
+    return total / 1e9
 
 
 def rss_kib(pid):
@@ -207,7 +213,8 @@ def precision(programs, d, minutes):
 
 def startup_table(build, d, xvfb, a):
     programs = [('orbalune', [f'{build}/app/orbalune']), ('minimal Qt window', [f'{build}/bench/minimal_qt_window']),
-                ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1'])]
+                ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1']),
+                ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock'])]
     # Alternating, so that whatever else the machine does falls on every program alike.
     starts = {name: [] for name, _ in programs}
     for _ in range(a.runs):
@@ -216,14 +223,17 @@ def startup_table(build, d, xvfb, a):
     rows = [dict(resources(name, cmd, xvfb, a.cpu_seconds), start_ms=statistics.median(starts[name]) * 1000)
             for name, cmd in programs]
     print(f'| program | start-up median of {a.runs} alternating (ms) | RSS after 5 s (KiB) | of it private dirty (KiB) '
-          '| CPU s/min | X server CPU s/min |')
+          '| CPU ms/min | X server CPU ms/min |')
     print('|---|---|---|---|---|---|')
     for r in rows:
-        print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['own']} | {r['cpu']:.3f} | {r['xcpu']:.3f} |")
-    o, q, x = rows
+        print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['own']} | {1000 * r['cpu']:.1f} | "
+              f"{1000 * r['xcpu']:.1f} |")
+    o, q, x, c = rows
     print(f"start-up: {o['start_ms'] / q['start_ms']:.2f}x the minimal Qt window, "
           f"{o['start_ms'] / x['start_ms']:.2f}x xclock; RSS {100 * (o['rss'] / q['rss'] - 1):+.1f}%, "
-          f"private dirty {100 * (o['own'] / q['own'] - 1):+.1f}% against the minimal Qt window")
+          f"private dirty {100 * (o['own'] / q['own'] - 1):+.1f}% against the minimal Qt window; idle CPU with "
+          f"the X server's {1000 * (o['cpu'] + o['xcpu']):.1f} ms/min against xclock's "
+          f"{1000 * (x['cpu'] + x['xcpu']):.1f} and the minimal Qt clock's {1000 * (c['cpu'] + c['xcpu']):.1f}")
 
 
 def precision_table(build, d, minutes):
