@@ -45,9 +45,9 @@ QFont LayoutFont(layout::FontKind kind)
 {
     QFont font(japaneseFamily());
     font.setStyleHint(QFont::SansSerif);
-    // Latin and Japanese need no shaping in this face (no kerning, no ligatures, only
-    // vertical forms): Qt may look the glyphs up directly, which keeps every
-    // second's new text cheap.
+    // Digits, Latin and Japanese need no shaping in IPA P Gothic (no kerning table,
+    // no GPOS, and only composition and vertical forms in GSUB): Qt looks the glyphs
+    // up directly, which keeps every second's new text cheap.
     font.setStyleStrategy(QFont::PreferNoShaping);
     switch (kind) {
     case layout::FontKind::Bold105:
