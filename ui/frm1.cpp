@@ -158,7 +158,7 @@ void Frm1::createRow(int row)
     fram1.at(slot) = frame;
 
     // Creation order is stacking order within the frame: the time box is drawn
-    // over the bottom of the date label, the chooser over everything.
+    // over the bottom of the date label, the chooser (built later) over everything.
     auto* city = new ClickableLabel(frame);
     city->setObjectName(rowName("lblMati", row));
     city->setGeometry(scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}));
@@ -191,20 +191,44 @@ void Frm1::createRow(int row)
     txtJihun.at(slot) = time;
     // The city label names its time box, so a screen reader says whose time it reads.
     city->setBuddy(time);
+}
 
-    auto* chooser = new QComboBox(frame);
+QComboBox* Frm1::chooserOf(int row)
+{
+    const auto slot = static_cast<std::size_t>(row);
+    if (cmbMati.at(slot) == nullptr) {
+        createChooser(row);
+    }
+    return cmbMati.at(slot);
+}
+
+void Frm1::createChooser(int row)
+{
+    // Built the first time its Row is clicked, not at start: most Rows never change
+    // city, and ten lists built for nothing cost start-up time and memory.
+    const TwipsScale scale = TwipsScale::forWidget(this);
+    const layout::Row& drawn = rowLayout(row);
+    const auto slot = static_cast<std::size_t>(row);
+    QLabel* city = lblMati.at(slot);
+
+    auto* chooser = new QComboBox(fram1.at(slot));  // created last in its frame: drawn over everything
     chooser->setObjectName(rowName("cmbMati", row));
     chooser->setEditable(false);
     chooser->setMaxVisibleItems(20);
     chooser->setModel(chooserModel(drawn.chooserList));
-    chooser->setCurrentIndex(-1);
+    chooser->setCurrentIndex(chooser->findText(city->text(), Qt::MatchExactly | Qt::MatchCaseSensitive));
     chooser->setGeometry(
         scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
     UseLayoutFont(*chooser, layout::FontKind::WindowDefault);
-    SetBackgroundColour(*chooser, background);
-    SetTextColour(*chooser, textColour);
+    // The Row's colours as they are now: its frame's background, its city's text.
+    SetBackgroundColour(*chooser, fram1.at(slot)->palette().color(QPalette::Window));
+    SetTextColour(*chooser, city->palette().color(QPalette::WindowText));
     chooser->hide();
     cmbMati.at(slot) = chooser;
+    // activated, not currentIndexChanged: picking the entry that is already selected
+    // must end choosing too, and the selection made here must not.
+    connect(chooser, &QComboBox::activated, this, [this, row] { cmbMati_Click(static_cast<std::int16_t>(row)); });
+    applyTabOrder();
 }
 
 QAbstractItemModel* Frm1::chooserModel(std::span<const std::u16string_view> list)
@@ -246,7 +270,7 @@ void Frm1::applyTabOrder()
     std::sort(order.begin(), order.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     QWidget* previous = nullptr;
     for (const auto& [index, widget] : order) {
-        if (widget->focusPolicy() == Qt::NoFocus) {
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {  // a chooser not built yet
             continue;
         }
         if (previous != nullptr) {
@@ -268,9 +292,6 @@ void Frm1::connectHandlers()
         const auto index = static_cast<std::int16_t>(row);
         const auto slot = static_cast<std::size_t>(row);
         connect(lblMati.at(slot), &ClickableLabel::clicked, this, [this, index] { lblMati_Click(index); });
-        // activated, not currentIndexChanged: picking the entry that is already
-        // selected must end choosing too, and start-up's programmatic selection must not.
-        connect(cmbMati.at(slot), &QComboBox::activated, this, [this, index] { cmbMati_Click(index); });
     }
     // Esc quits, as the window's cancel button. An open list or a modal dialog
     // takes its own Esc first.
@@ -288,12 +309,9 @@ void Frm1::Form_Load()
     const bool southernSummer = month <= 3 || month >= 11;
     setWindowTitle(toQString(southernSummer ? layout::kSouthernCaption : layout::kNorthernCaption));
 
+    // Each Row starts at its default city, the entry its chooser will show selected.
     for (int row = 1; row <= kRowCount; ++row) {
-        cmbMati.at(static_cast<std::size_t>(row))->setCurrentText(toQString(rowLayout(row).defaultCity));
-    }
-    for (int row = 1; row <= kRowCount; ++row) {
-        const auto slot = static_cast<std::size_t>(row);
-        lblMati.at(slot)->setText(cmbMati.at(slot)->currentText());
+        lblMati.at(static_cast<std::size_t>(row))->setText(toQString(rowLayout(row).defaultCity));
     }
     auto* honolulu = lblMati.at(static_cast<std::size_t>(layout::kHonoluluRow));
     if (honolulu->text() == toQString(layout::kHonolulu)) {

@@ -66,6 +66,8 @@ protected:
 private:
     void createControls();
     void createRow(int row);
+    QComboBox* chooserOf(int row);
+    void createChooser(int row);
     void applyTabOrder();
     QAbstractItemModel* chooserModel(std::span<const std::u16string_view> list);
     void connectHandlers();
@@ -90,7 +92,7 @@ private:
 
     std::array<QFrame*, 11> fram1{};
     std::array<ClickableLabel*, 11> lblMati{};
-    std::array<QComboBox*, 11> cmbMati{};
+    std::array<QComboBox*, 11> cmbMati{};  // each built when its Row is first clicked
     std::array<QLabel*, 11> lblTukihi{};
     std::array<QLineEdit*, 11> txtJihun{};
     QLineEdit* txtTIdx = nullptr;

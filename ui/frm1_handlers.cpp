@@ -72,7 +72,7 @@ void Frm1::lblMati_Click(std::int16_t Index)
         return;
     }
     const auto slot = static_cast<std::size_t>(Index);
-    QComboBox* chooser = cmbMati.at(slot);
+    QComboBox* chooser = chooserOf(Index);
     lblMati.at(slot)->hide();
     chooser->show();
     chooser->move(chooser->x(), TwipsScale::forWidget(this).px(layout::kChooserTopWhileChoosing));
@@ -86,6 +86,9 @@ void Frm1::cmbMati_Click(std::int16_t Index)
     }
     const auto slot = static_cast<std::size_t>(Index);
     QComboBox* chooser = cmbMati.at(slot);
+    if (chooser == nullptr) {  // never opened: nothing was chosen
+        return;
+    }
     const bool hadFocus = chooser->hasFocus();
     chooser->hide();
     if (hadFocus) {
@@ -117,7 +120,9 @@ void Frm1::ApplyMojiColr()
 {
     const QColor colour = ColourFromBgr(static_cast<std::uint32_t>(state_.MojiColr));
     for (std::size_t row = 1; row <= kRowCount; ++row) {
-        SetTextColour(*cmbMati.at(row), colour);
+        if (cmbMati.at(row) != nullptr) {  // one built later takes its Row's colours then
+            SetTextColour(*cmbMati.at(row), colour);
+        }
         SetTextColour(*lblMati.at(row), colour);
         SetTextColour(*lblTukihi.at(row), colour);
         SetTextColour(*txtJihun.at(row), colour);
@@ -134,7 +139,9 @@ void Frm1::ApplyBakColr()
     SetBackgroundColour(*txtTIdx, colour);
     for (std::size_t row = 1; row <= kRowCount; ++row) {
         SetBackgroundColour(*fram1.at(row), colour);
-        SetBackgroundColour(*cmbMati.at(row), colour);
+        if (cmbMati.at(row) != nullptr) {
+            SetBackgroundColour(*cmbMati.at(row), colour);
+        }
         SetBackgroundColour(*txtJihun.at(row), colour);
     }
 }

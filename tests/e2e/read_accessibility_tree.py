@@ -21,7 +21,7 @@ def wait_for(probe, timeout=10.0):
 
 
 def first_row():  # its place, its city label's name, and the name and text of its time box once a tick wrote it
-    frame = min((a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_COMBO_BOX for c in filter(None, a))), key=where)
+    frame = min((a for a in below(app()) if any(c.getRole() == pyatspi.ROLE_LABEL for c in filter(None, a))), key=where)
     city = next(c.name for c in frame if c.getRole() == pyatspi.ROLE_LABEL and where(c)[1] < where(frame)[1] + px(200))
     box = next(c for c in frame if c.getRole() == pyatspi.ROLE_TEXT)
     return (where(frame), city, box.name, box.queryText().getText(0, -1)) if ':' in box.queryText().getText(0, -1) else None
