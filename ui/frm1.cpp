@@ -16,6 +16,7 @@
 #include "clickable_label.h"
 #include "clock_tick.h"
 #include "colours.h"
+#include "fixed_size_in_place.h"
 #include "fonts.h"
 #include "icon.h"
 #include "layout_data.h"
@@ -65,6 +66,7 @@ Frm1::Frm1(WindowSeams seams, QWidget* parent)
     const auto& w = layout::kWindow;
     setGeometry(scale.rect({w.clientLeft, w.clientTop, w.clientWidth, w.clientHeight}));
     setFixedSize(size());  // a fixed border: the user cannot resize it
+    fixedSize_ = new FixedSizeInPlace(*this);
     sharesPixelsWithServer_ = QGuiApplication::platformName() == QLatin1String("xcb");
     // Ask the window manager now for the frame it will give the window: it answers
     // while the controls are built, and the first map already has the right height.
@@ -326,8 +328,8 @@ void Frm1::applyOuterHeight()
 {
     const int decoration = decoration_->heightPx();
     const TwipsScale scale = TwipsScale::forWidget(this);
-    setFixedSize(width(),  // the width as laid out, edges rounded
-                 ClientHeightFor(outerHeightTwips_, decoration, scale.dpi(), devicePixelRatioF()));
+    fixedSize_->apply({width(),  // the width as laid out, edges rounded
+                       ClientHeightFor(outerHeightTwips_, decoration, scale.dpi(), devicePixelRatioF())});
 }
 
 bool Frm1::event(QEvent* event)

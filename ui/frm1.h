@@ -26,6 +26,7 @@ class QPushButton;
 namespace orbalune {
 
 class ClickableLabel;
+class FixedSizeInPlace;
 
 // -1 for true, 0 for false; changed only by bitwise complement.
 using Switch = std::int16_t;
@@ -85,6 +86,7 @@ private:
     WindowState state_;
     int outerHeightTwips_;
     std::unique_ptr<WindowDecoration> decoration_;
+    FixedSizeInPlace* fixedSize_ = nullptr;
     bool sharesPixelsWithServer_ = false;
     bool painted_ = false;
     bool buttonsNamed_ = false;
