@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Measures Orbalune beside xclock, a minimal Qt window and a minimal Qt clock (a
-label that shows a new time every second), in one run, on one
+"""Measures Orbalune beside xclock, a minimal Qt window, a minimal Qt clock (a
+label that shows a new time every second) and the minimal window showing one kanji
+in IPA P Gothic (what the font alone costs), in one run, on one
 private Xvfb display with openbox, and prints a table of what it measured here.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
@@ -217,7 +218,8 @@ def precision(programs, d, minutes):
 def startup_table(build, d, xvfb, a):
     programs = [('orbalune', [f'{build}/app/orbalune']), ('minimal Qt window', [f'{build}/bench/minimal_qt_window']),
                 ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1']),
-                ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock'])]
+                ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock']),
+                ('minimal Qt window in Japanese', [f'{build}/bench/minimal_qt_japanese'])]
     # Alternating, so that whatever else the machine does falls on every program alike.
     starts = {name: [] for name, _ in programs}
     for _ in range(a.runs):
@@ -231,10 +233,11 @@ def startup_table(build, d, xvfb, a):
     for r in rows:
         print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['own']} | {1000 * r['cpu']:.1f} | "
               f"{1000 * r['xcpu']:.1f} |")
-    o, q, x, c = rows
+    o, q, x, c, j = rows
     print(f"start-up: {o['start_ms'] / q['start_ms']:.2f}x the minimal Qt window, "
           f"{o['start_ms'] / x['start_ms']:.2f}x xclock; RSS {100 * (o['rss'] / q['rss'] - 1):+.1f}%, "
-          f"private dirty {100 * (o['own'] / q['own'] - 1):+.1f}% against the minimal Qt window; idle CPU with "
+          f"private dirty {100 * (o['own'] / q['own'] - 1):+.1f}% against the minimal Qt window (RSS "
+          f"{100 * (o['rss'] / j['rss'] - 1):+.1f}% against it showing a kanji in the same font); idle CPU with "
           f"the X server's {1000 * (o['cpu'] + o['xcpu']):.1f} ms/min against xclock's "
           f"{1000 * (x['cpu'] + x['xcpu']):.1f} and the minimal Qt clock's {1000 * (c['cpu'] + c['xcpu']):.1f}")
 
