@@ -18,11 +18,8 @@ namespace {
 
 // WM_NORMAL_HINTS: eighteen 32-bit fields; the flags, then the limits in pixels.
 constexpr std::size_t kSizeHintFields = 18;
-constexpr std::uint32_t kHasMinSize = 1U << 4U;
-constexpr std::uint32_t kHasMaxSize = 1U << 5U;
-constexpr std::size_t kMinWidth = 5;
+constexpr std::uint32_t kHasMinAndMaxSize = (1U << 4U) | (1U << 5U);
 constexpr std::size_t kMinHeight = 6;
-constexpr std::size_t kMaxWidth = 7;
 constexpr std::size_t kMaxHeight = 8;
 
 }  // namespace
@@ -65,13 +62,13 @@ bool FixedSizeInPlace::askWindowManager(const QSize& size)
         return false;
     }
     std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof hints);
-    // The new limits in one write: a window manager shown a range for a moment
-    // would decorate the window as resizable (openbox adds a grip to the frame).
-    const qreal ratio = window_.devicePixelRatioF();
-    const auto width = static_cast<std::uint32_t>(std::lround(size.width() * ratio));
-    const auto height = static_cast<std::uint32_t>(std::lround(size.height() * ratio));
-    hints.at(0) |= kHasMinSize | kHasMaxSize;
-    hints.at(kMinWidth) = hints.at(kMaxWidth) = width;
+    if ((hints.at(0) & kHasMinAndMaxSize) != kHasMinAndMaxSize) {
+        return false;  // not fixed yet: nothing to keep
+    }
+    // The new height limits in one write, the width's left as Qt wrote them: a
+    // window manager shown a range for a moment would decorate the window as
+    // resizable (openbox adds a grip to the frame).
+    const auto height = static_cast<std::uint32_t>(std::lround(size.height() * window_.devicePixelRatioF()));
     hints.at(kMinHeight) = hints.at(kMaxHeight) = height;
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
                         kSizeHintFields, hints.data());

@@ -23,8 +23,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Sets the window manager's limits to `size` and asks for its height; false
-    // when there is no X11 window to ask for.
+    // Sets the window manager's height limits to `size` and asks for that height;
+    // false when there is no fixed X11 window to ask for.
     bool askWindowManager(const QSize& size);
 
     QWidget& window_;
