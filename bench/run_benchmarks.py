@@ -219,7 +219,7 @@ def startup_table(build, d, xvfb, a):
     programs = [('orbalune', [f'{build}/app/orbalune']), ('minimal Qt window', [f'{build}/bench/minimal_qt_window']),
                 ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1']),
                 ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock']),
-                ('minimal Qt window in Japanese', [f'{build}/bench/minimal_qt_japanese'])]
+                ('minimal Qt window in Japanese', [f'{build}/bench/minimal_qt_window', '東', 'IPAPGothic'])]
     # Alternating, so that whatever else the machine does falls on every program alike.
     starts = {name: [] for name, _ in programs}
     for _ in range(a.runs):

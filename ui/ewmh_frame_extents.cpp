@@ -7,24 +7,15 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <string_view>
 #include <thread>
+
+#include "xcb_reply.h"
 
 namespace orbalune {
 
 namespace {
-
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply>
-ReplyPtr<Reply> owned(Reply* reply)
-{
-    return {reply, &std::free};
-}
 
 // The atoms named, asked for all at once: one round trip to the server, not one each.
 template <std::size_t N>
@@ -36,7 +27,7 @@ std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection, const std::array<s
     }
     std::array<xcb_atom_t, N> out{};
     for (std::size_t i = 0; i < N; ++i) {
-        const auto reply = owned(xcb_intern_atom_reply(connection, cookies.at(i), nullptr));
+        const auto reply = OwnedReply(xcb_intern_atom_reply(connection, cookies.at(i), nullptr));
         out.at(i) = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
     }
     return out;
@@ -55,11 +46,11 @@ std::unique_ptr<EwmhFrameExtents> EwmhFrameExtents::create(QWidget& window)
     const auto treeCookie = xcb_query_tree(connection, id);
     const auto [supportedAtom, extents, request] =
         atoms<3>(connection, {"_NET_SUPPORTED", "_NET_FRAME_EXTENTS", "_NET_REQUEST_FRAME_EXTENTS"});
-    const auto tree = owned(xcb_query_tree_reply(connection, treeCookie, nullptr));
+    const auto tree = OwnedReply(xcb_query_tree_reply(connection, treeCookie, nullptr));
     if (!tree) {
         return nullptr;
     }
-    const auto supported = owned(xcb_get_property_reply(
+    const auto supported = OwnedReply(xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, tree->root, supportedAtom, XCB_ATOM_ATOM, 0, 4096), nullptr));
     if (!supported || supported->format != 32) {
         return nullptr;
@@ -117,7 +108,7 @@ void EwmhFrameExtents::awaitAnswer()
 
 bool EwmhFrameExtents::read()
 {
-    const auto reply = owned(xcb_get_property_reply(
+    const auto reply = OwnedReply(xcb_get_property_reply(
         connection_, xcb_get_property(connection_, 0, window_, extents_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
         return false;

@@ -7,10 +7,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <xcb/xcb.h>
+
+#include "xcb_reply.h"
 
 namespace orbalune {
 
@@ -24,10 +24,7 @@ constexpr std::size_t kMaxHeight = 8;
 
 }  // namespace
 
-FixedSizeInPlace::FixedSizeInPlace(QWidget& window) : QObject(&window), window_(window)
-{
-    window_.installEventFilter(this);
-}
+FixedSizeInPlace::FixedSizeInPlace(QWidget& window) : QObject(&window), window_(window) {}
 
 void FixedSizeInPlace::apply(const QSize& size)
 {
@@ -36,11 +33,20 @@ void FixedSizeInPlace::apply(const QSize& size)
     const QWindow* native = window_.windowHandle();
     const bool mapped = native != nullptr && native->isVisible();
     if (!mapped || size.width() != window_.width() || size == window_.size() || !askWindowManager(size)) {
-        pending_ = QSize();
-        window_.setFixedSize(size);  // no request at all when the size is the window's already
+        settle(size);  // no request at all when the size is the window's already
         return;
     }
+    // Watched only while the answer is due: the window's other events (a repaint
+    // every second) pass no filter.
     pending_ = size;
+    window_.installEventFilter(this);
+}
+
+void FixedSizeInPlace::settle(QSize size)
+{
+    pending_ = QSize();
+    window_.removeEventFilter(this);
+    window_.setFixedSize(size);
 }
 
 bool FixedSizeInPlace::askWindowManager(const QSize& size)
@@ -51,12 +57,10 @@ bool FixedSizeInPlace::askWindowManager(const QSize& size)
         return false;
     }
     const auto id = static_cast<xcb_window_t>(window_.winId());
-    const std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS,
-                                                0, kSizeHintFields),
-                               nullptr),
-        &std::free);
+    const auto reply = OwnedReply(xcb_get_property_reply(
+        connection,
+        xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, kSizeHintFields),
+        nullptr));
     std::array<std::uint32_t, kSizeHintFields> hints{};
     if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != sizeof hints) {
         return false;
@@ -81,9 +85,8 @@ bool FixedSizeInPlace::eventFilter(QObject* watched, QEvent* event)
 {
     // The window manager has given the size asked for: the toolkit's limits follow,
     // which asks nothing more of the window manager.
-    if (watched == &window_ && event->type() == QEvent::Resize && pending_.isValid() && window_.size() == pending_) {
-        pending_ = QSize();
-        window_.setFixedSize(window_.size());
+    if (watched == &window_ && event->type() == QEvent::Resize && window_.size() == pending_) {
+        settle(pending_);
     }
     return false;
 }

@@ -26,6 +26,8 @@ private:
     // Sets the window manager's height limits to `size` and asks for that height;
     // false when there is no fixed X11 window to ask for.
     bool askWindowManager(const QSize& size);
+    // Fixes the toolkit's limits, and so the window, at `size`; nothing is pending.
+    void settle(QSize size);  // by value: it may be given pending_, which it clears
 
     QWidget& window_;
     QSize pending_;  // asked of the window manager, not yet given
