@@ -1,14 +1,18 @@
-// Orbalune: builds the application and its one window, then runs until it closes.
+// Orbalune: chooses the display, builds the application and the real platform
+// pieces, hands them to the one window, then runs until it closes.
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
 
-#include "application_setup.h"
-#include "display_choice.h"
-#include "fonts.h"
-#include "frm1.h"
+#include "platform/display_choice.h"
+#include "platform/fontconfig_warm_up.h"
+#include "platform/platform.h"
+#include "platform/start_messages.h"
+#include "window/application_setup.h"
+#include "window/frm1.h"
+#include "window/qt_colour_picker.h"
 
 int main(int argc, char* argv[])
 {
@@ -29,7 +33,8 @@ int main(int argc, char* argv[])
     fontconfigWarmUp.join();
     orbalune::PrepareApplication(app);
 
-    orbalune::Frm1 window(orbalune::WindowSeams::system());
+    orbalune::Frm1 window({orbalune::SystemClock(), orbalune::SystemTickTimer(),
+                           std::make_unique<orbalune::QtColourPicker>(), orbalune::SystemStacking()});
     window.show();
     return QApplication::exec();
 }

@@ -6,7 +6,7 @@
 #include <QApplication>
 
 #include "../tests/support/fake_window.h"
-#include "fonts.h"
+#include "window/fonts.h"
 
 using namespace std::chrono;
 using namespace std::chrono_literals;

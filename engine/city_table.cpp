@@ -1,4 +1,4 @@
-#include "city_table.h"
+#include "engine/city_table.h"
 
 #include <algorithm>
 #include <string_view>
@@ -108,16 +108,14 @@ const std::array<minutes, kDistinctOffsetCount>& DistinctOffsets()
 
 namespace {
 
-// Name -> index into DistinctOffsets(), built once; names are unique, so a map
-// gives the same answer as walking the table in order.
-const std::unordered_map<std::u16string_view, std::size_t>& offsetIndexByName()
+// Name -> offset, built once; names are unique, so a map gives the same answer
+// as walking the table in order.
+const std::unordered_map<std::u16string_view, minutes>& offsetByName()
 {
     static const auto map = [] {
-        std::unordered_map<std::u16string_view, std::size_t> out;
-        const auto& offsets = DistinctOffsets();
+        std::unordered_map<std::u16string_view, minutes> out;
         for (const CityEntry& entry : CityOffsetTable) {
-            const auto* const it = std::find(offsets.begin(), offsets.end(), entry.offset);
-            out.emplace(entry.name, static_cast<std::size_t>(it - offsets.begin()));
+            out.emplace(entry.name, entry.offset);
         }
         return out;
     }();
@@ -126,22 +124,14 @@ const std::unordered_map<std::u16string_view, std::size_t>& offsetIndexByName()
 
 }  // namespace
 
-std::optional<std::size_t> FindCityOffsetIndex(std::u16string_view name)
+std::optional<minutes> FindCityOffset(std::u16string_view name)
 {
-    const auto& map = offsetIndexByName();
+    const auto& map = offsetByName();
     const auto it = map.find(name);
     if (it == map.end()) {
         return std::nullopt;
     }
     return it->second;
-}
-
-std::optional<minutes> FindCityOffset(std::u16string_view name)
-{
-    if (const auto index = FindCityOffsetIndex(name)) {
-        return DistinctOffsets()[*index];
-    }
-    return std::nullopt;
 }
 
 }  // namespace orbalune

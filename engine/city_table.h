@@ -28,7 +28,4 @@ const std::array<std::chrono::minutes, kDistinctOffsetCount>& DistinctOffsets();
 // Whole-name, code-unit-exact lookup: no trimming, folding or normalisation.
 std::optional<std::chrono::minutes> FindCityOffset(std::u16string_view name);
 
-// Index into DistinctOffsets() of a city's offset, or nothing for an unknown name.
-std::optional<std::size_t> FindCityOffsetIndex(std::u16string_view name);
-
 }  // namespace orbalune

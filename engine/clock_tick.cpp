@@ -1,4 +1,6 @@
-#include "clock_tick.h"
+#include "engine/clock_tick.h"
+
+#include <algorithm>
 
 namespace orbalune {
 
@@ -70,9 +72,11 @@ TickTexts ComputeTick(local_seconds now, const RowNames& names)
     TickTexts out;
     const auto offsetTexts = FormatOffsetTexts(now);
     out.home = FormatLocalTexts(now);
-    for (std::size_t row = 0; row < names.size(); ++row) {
-        if (const auto index = FindCityOffsetIndex(names[row])) {
-            out.rows[row] = offsetTexts[*index];
+    const auto& offsets = DistinctOffsets();
+    for (const Row row : kAllRows) {
+        if (const auto offset = FindCityOffset(names[row])) {
+            const auto index = std::find(offsets.begin(), offsets.end(), *offset) - offsets.begin();
+            out.rows[row] = offsetTexts.at(static_cast<std::size_t>(index));
         }
     }
     return out;

@@ -9,13 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "city_table.h"
+#include "engine/city_table.h"
+#include "engine/row.h"
 
 namespace orbalune {
-
-inline constexpr int kRowCount = 10;
-// The home row shows the machine's own date with weekday and time with seconds.
-inline constexpr int HomeRow = 6;
 
 struct DateTimeTexts {
     std::u16string date;  // "mm/dd" (the home row appends the weekday kanji)
@@ -26,14 +23,14 @@ struct DateTimeTexts {
 // Texts of one distinct offset of the city table, valid for one tick.
 using OffsetTexts = DateTimeTexts;
 
-// City names of Rows 1..10, index 0 holding Row 1.
-using RowNames = std::array<std::u16string_view, kRowCount>;
+// The city name each Row shows.
+using RowNames = PerRow<std::u16string_view>;
 
 struct TickTexts {
     DateTimeTexts home;  // written to the home row first
-    // Then, per Row (index 0 = Row 1), the city's texts, or nothing when the
-    // name is not in the table: such a Row keeps whatever it showed before.
-    std::array<std::optional<DateTimeTexts>, kRowCount> rows;
+    // Then, per Row, the city's texts, or nothing when the name is not in the
+    // table: such a Row keeps whatever it showed before.
+    PerRow<std::optional<DateTimeTexts>> rows;
 };
 
 // One-kanji weekday name, Sunday first: 日 月 火 水 木 金 土.

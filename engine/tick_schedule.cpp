@@ -1,4 +1,4 @@
-#include "tick_schedule.h"
+#include "engine/tick_schedule.h"
 
 #include <ctime>
 

@@ -17,7 +17,7 @@ if [ "$2" = install ]; then
   done
   [ -s "$share/icons/hicolor/scalable/apps/$id.svg" ] || fail "no scalable icon"
   # The 32 x 32 icon is the window's own artwork, pixel for pixel.
-  diff=$(compare -metric AE "$(dirname "$0")/../../ui/orbalune_icon.xpm" "$share/icons/hicolor/32x32/apps/$id.png" null: 2>&1)
+  diff=$(compare -metric AE "$(dirname "$0")/../../window/orbalune_icon.xpm" "$share/icons/hicolor/32x32/apps/$id.png" null: 2>&1)
   [ "$diff" = "0" ] || fail "32 px icon differs from the window icon in $diff pixels"
   echo "PASS: install"; exit 0
 fi

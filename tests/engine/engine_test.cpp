@@ -8,9 +8,9 @@
 #include <ctime>
 #include <set>
 
-#include "clock_tick.h"
+#include "engine/clock_tick.h"
+#include "engine/tick_schedule.h"
 #include "oracle.h"
-#include "tick_schedule.h"
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
@@ -56,11 +56,11 @@ TEST(CityTable, FindsOnlyExactNames)
 
 TEST(ClockTick, WorkedExample)  // Sunday 29 June 2008, 08:30:15; unknown names get nothing
 {
-    const orbalune::RowNames names{u"ロンドン", u"ホノルル", u"カブール", u"ニューデリー", u"シドニー",
-                                   u"東　京", u"夏ウェリントン", u"ブエノスアイレス", u"", u"London"};
+    const orbalune::RowNames names{{u"ロンドン", u"ホノルル", u"カブール", u"ニューデリー", u"シドニー",
+                                   u"東　京", u"夏ウェリントン", u"ブエノスアイレス", u"", u"London"}};
     const auto texts = orbalune::ComputeTick(local_days{2008y / 6 / 29} + 8h + 30min + 15s, names);
     std::u16string shown = texts.home.date + u' ' + texts.home.time;
-    for (const auto& row : texts.rows) {
+    for (const auto& row : texts.rows.byRow) {
         shown += row ? u" " + row->date + u' ' + row->time : u" -";
     }
     EXPECT_TRUE(shown == u"06/29日 08:30:15 06/28 23:30 06/28 13:30 06/29 04:00 06/29 05:00 06/29 09:30 - 06/29 12:30 06/28 20:30 - -");

@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "city_table.h"
-#include "clock_tick.h"
-#include "frm1.h"
+#include "engine/city_table.h"
+#include "engine/clock_tick.h"
 #include "oracle.h"
+#include "window/frm1.h"
 
 namespace orbalune::testing {
 
@@ -48,7 +48,6 @@ struct ScriptedColours final : ColourPicker {
 struct RecordingStacking final : WindowStacking {
     std::vector<bool> requests;
     void setTopmost(QWidget&, bool topmost) override { requests.push_back(topmost); }
-    [[nodiscard]] bool isTopmost(const QWidget&) const override { return !requests.empty() && requests.back(); }
 };
 
 struct FakeWindow {
@@ -74,23 +73,26 @@ struct FakeWindow {
         return qobject_cast<T*>(control);
     }
     template <typename T = QWidget>
-    T* row(const char* control, int r) const { return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r)); }
-    QString cityOf(int r) const { return row<QLabel>("lblMati", r)->text(); }
-    QString dateOf(int r) const { return row<QLabel>("lblTukihi", r)->text(); }
-    QString timeOf(int r) const { return row<QLineEdit>("txtJihun", r)->text(); }
+    T* row(const char* control, Row r) const
+    {
+        return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r.number()));
+    }
+    QString cityOf(Row r) const { return row<QLabel>("lblMati", r)->text(); }
+    QString dateOf(Row r) const { return row<QLabel>("lblTukihi", r)->text(); }
+    QString timeOf(Row r) const { return row<QLineEdit>("txtJihun", r)->text(); }
     void tickAt(WallClock::time_point when) { clock->time = when, emit timer->fired(); }
 
     // Every Row that names a city of the table, and the home row, against the
     // oracle for one reading: the first difference, or nothing.
     [[nodiscard]] QString differenceFrom(WallClock::time_point reading) const
     {
-        for (int r = 1; r <= kRowCount; ++r) {
+        for (const Row r : kAllRows) {
             const auto offset = FindCityOffset(cityOf(r).toStdU16String());
             const auto want = Expected(ToLocalSeconds(reading), offset.value_or(std::chrono::minutes{}), !offset);
             const QString shown = dateOf(r) + u' ' + timeOf(r);
             const QString wanted = QString::fromStdU16String(want.date + u' ' + want.time);
             if ((offset || r == HomeRow) && shown != wanted) {
-                return QStringLiteral("Row %1 %2 shows %3, want %4").arg(QString::number(r), cityOf(r), shown, wanted);
+                return QStringLiteral("Row %1 %2 shows %3, want %4").arg(QString::number(r.number()), cityOf(r), shown, wanted);
             }
         }
         return {};

@@ -16,11 +16,13 @@
 #include <random>
 
 #include "fake_window.h"
-#include "application_setup.h"
-#include "outer_height.h"
+#include "window/application_setup.h"
+#include "window/outer_height.h"
 
 using namespace std::chrono;
 using namespace std::chrono_literals;
+using orbalune::kAllRows;
+using orbalune::Row;
 using orbalune::WallClock;
 using orbalune::testing::FakeWindow;
 
@@ -33,7 +35,7 @@ const QColor kGreen(128, 255, 128), kRed(255, 0, 0), kBlue(0, 0, 255);
 QString rowStates(const FakeWindow& w)
 {
     QString out;
-    for (int r = 1; r <= 10; ++r) {
+    for (const Row r : kAllRows) {
         const QWidget* chooser = w.row("cmbMati", r);  // built when its Row is first clicked
         const bool label = w.row("lblMati", r)->isVisibleTo(w.window.get());
         out += label == (chooser != nullptr && chooser->isVisibleTo(w.window.get())) ? u'X' : label ? u'S' : u'C';
@@ -42,7 +44,7 @@ QString rowStates(const FakeWindow& w)
 }
 
 // Picks an entry as a user does: click the city (unless choosing already), open the list, click the entry.
-void choose(FakeWindow& w, int row, const QString& entry)
+void choose(FakeWindow& w, Row row, const QString& entry)
 {
     if (w.row("lblMati", row)->isVisible()) {
         QTest::mouseClick(w.row("lblMati", row), Qt::LeftButton);
@@ -71,7 +73,7 @@ void expectColours(const FakeWindow& w, const QColor& back, const QColor& text)
         QCOMPARE(painted(w.find(QLatin1String(button))), back);  // the exact colour, not a shaded button face
     }
     QVERIFY(colour(w.find("txtTIdx"), QPalette::Base) == back && colour(w.find("txtTIdx"), QPalette::Text) == Qt::black);
-    for (int r = 1; r <= 10; ++r) {
+    for (const Row r : kAllRows) {
         const QWidget* chooser = w.row("cmbMati", r);
         QVERIFY(colour(w.row("fram1", r), QPalette::Window) == back && (!chooser || colour(chooser, QPalette::Button) == back));
         QVERIFY(colour(w.row("txtJihun", r), QPalette::Base) == back && colour(w.row("txtJihun", r), QPalette::Text) == text);
@@ -112,9 +114,10 @@ private slots:
         struct Inner { int frame, city, dateLeft, date, timeLeft, time, chooser; };
         const Inner europeAsia{1050, 1080, 120, 756, 120, 750, 1050}, home{1070, 1000, 150, 700, 0, 1020, 1050},
             row7{1176, 1104, 120, 756, 120, 780, 1176}, americas{1176, 1200, 120, 756, 120, 780, 1176};
-        for (int r = 1; r <= 10; ++r) {
-            const Inner& g = r <= 5 ? europeAsia : r == 6 ? home : r == 7 ? row7 : americas;
-            check(w.row("fram1", r), r <= 7 ? 1080 * (r - 1) : 6480 + 1200 * (r - 7), 0, g.frame, 1100);
+        for (const Row r : kAllRows) {
+            const int n = r.number();
+            const Inner& g = n <= 5 ? europeAsia : n == 6 ? home : n == 7 ? row7 : americas;
+            check(w.row("fram1", r), n <= 7 ? 1080 * (n - 1) : 6480 + 1200 * (n - 7), 0, g.frame, 1100);
             check(w.row("lblMati", r), 0, 80, g.city, 180);
             check(w.row("lblTukihi", r), g.dateLeft, 300, g.date, 204);
             check(w.row("txtJihun", r), g.timeLeft, 450, g.time, 200);
@@ -129,18 +132,18 @@ private slots:
 
         const QStringList defaults{"ロンドン", "パ　リ", "モスクワ", "ニューデリー", "シンガポール",
                                    "東　京", "シドニー", "ホノルル", "ロサンゼルス", "ニューヨーク"};
-        for (int r = 1; r <= 10; ++r) {
+        for (const Row r : kAllRows) {
             auto* city = w.row<QLabel>("lblMati", r);
             auto* time = w.row<QLineEdit>("txtJihun", r);
-            QCOMPARE(city->text(), defaults[r - 1]);
-            QCOMPARE(city->toolTip(), QString::fromUtf8(r == 8 ? "ハワイは夏時間を使ってません" : ""));
+            QCOMPARE(city->text(), defaults[r.number() - 1]);
+            QCOMPARE(city->toolTip(), QString::fromUtf8(r == Row::number(8) ? "ハワイは夏時間を使ってません" : ""));
             QCOMPARE(w.dateOf(r) + w.timeOf(r), QStringLiteral("======"));
             QCOMPARE(city->alignment() | w.row<QLabel>("lblTukihi", r)->alignment(), Qt::Alignment(Qt::AlignCenter));
             QVERIFY(time->font().pointSizeF() == 10.5 && time->font().bold() && !time->hasFrame());
             QVERIFY(w.row("lblTukihi", r)->font().pointSizeF() == 7.5 && !w.row("lblTukihi", r)->font().bold());
             QCOMPARE(city->font(), w.window->font());
         }
-        QCOMPARE(QFontInfo(w.window->font()).family() + QFontInfo(w.row("txtJihun", 1)->font()).family(),
+        QCOMPARE(QFontInfo(w.window->font()).family() + QFontInfo(w.row("txtJihun", Row::number(1))->font()).family(),
                  QStringLiteral("IPAPGothicIPAPGothic"));  // a Japanese gothic, not a fallback, for both kinds
         expectColours(w, kGreen, QApplication::palette().color(QPalette::Text));
         QVERIFY(!w.find<QLineEdit>("txtTIdx")->hasFrame() && w.find("txtTIdx")->font().pointSizeF() == 7.5 && w.find("cmdEND")->font().pointSizeF() == 7.5);
@@ -157,12 +160,13 @@ private slots:
         for (const auto& [name, caption, tip] : buttons) {  // caption, tooltip, and the name a screen reader says
             QTRY_COMPARE(texts(w.find(QLatin1String(name))), QString::fromUtf8(caption) + QString::fromUtf8(tip) + QString::fromUtf8(tip));
         }
-        for (int r = 1; r <= 10; ++r) {  // a clicked city gives way to its chooser, the city selected
-            const Inner& g = r <= 5 ? europeAsia : r == 6 ? home : r == 7 ? row7 : americas;
+        for (const Row r : kAllRows) {  // a clicked city gives way to its chooser, the city selected
+            const int n = r.number();
+            const Inner& g = n <= 5 ? europeAsia : n == 6 ? home : n == 7 ? row7 : americas;
             QTest::mouseClick(w.row("lblMati", r), Qt::LeftButton);
             auto* combo = w.row<QComboBox>("cmbMati", r);
             check(combo, 0, 0, g.chooser, 276);
-            QVERIFY(combo->currentText() == defaults[r - 1] && combo->font() == w.window->font() && combo->isVisible());
+            QVERIFY(combo->currentText() == defaults[r.number() - 1] && combo->font() == w.window->font() && combo->isVisible());
         }
     }
 
@@ -193,24 +197,25 @@ private slots:
     void chooserLists()
     {
         FakeWindow w(kWorked);
-        std::array<QStringList, 11> lists;
-        for (int r = 1; r <= 10; ++r) {
-            w.window->lblMati_Click(static_cast<std::int16_t>(r));
+        orbalune::PerRow<QStringList> lists;
+        for (const Row r : kAllRows) {
+            w.window->lblMati_Click(static_cast<std::int16_t>(r.number()));
             auto* combo = w.row<QComboBox>("cmbMati", r);
             QVERIFY(!combo->isEditable());
             for (int i = 0; i < combo->count(); ++i) {
-                const QString entry = lists.at(r).emplace_back(combo->itemText(i));
+                const QString entry = lists[r].emplace_back(combo->itemText(i));
                 // Every entry but the home row's is a city of the table, spelled exactly.
                 QCOMPARE(orbalune::FindCityOffset(entry.toStdU16String()).has_value(), r != orbalune::HomeRow);
                 QVERIFY(!entry.front().isSpace() && (!entry.back().isSpace() || entry == QStringLiteral("山　梨　")));
-                QVERIFY(!entry.startsWith(u'夏') || lists.at(r).at(i - 1) == entry.mid(1));  // each summer entry after its city
+                QVERIFY(!entry.startsWith(u'夏') || lists[r].at(i - 1) == entry.mid(1));  // each summer entry after its city
             }
         }
-        QVERIFY(lists[1] == lists[2] && lists[1] == lists[3] && lists[8] == lists[9] && lists[8] == lists[10]);
-        QCOMPARE(lists[7] + QStringList{QStringLiteral("昭和基地")}, lists[5]);
+        const auto list = [&](int n) { return lists[*Row::fromNumber(n)]; };
+        QVERIFY(list(1) == list(2) && list(1) == list(3) && list(8) == list(9) && list(8) == list(10));
+        QCOMPARE(list(7) + QStringList{QStringLiteral("昭和基地")}, list(5));
         // Any other entry out of place or misspelt changes this digest of all ten lists in order.
         QStringList all;
-        for (int r = 1; r <= 10; ++r) { all += lists.at(r); }
+        for (const Row r : kAllRows) { all += lists[r]; }
         QCOMPARE(QCryptographicHash::hash(all.join(u'|').toUtf8(), QCryptographicHash::Sha1).toHex(),
                  QByteArray("5a2d4da5bb99d47056622fc31e092b2076028863"));
     }
@@ -224,17 +229,18 @@ private slots:
         }
         QCOMPARE(bottomToTop.join(u' '), QStringLiteral("cmdMoji cmdHaikei cmdMae fram1(1) fram1(2) fram1(3) fram1(4) fram1(5) "
                                                         "fram1(6) fram1(7) fram1(8) fram1(9) fram1(10) cmdEND txtTIdx cmdFm"));
-        const QRect date = w.row("lblTukihi", 3)->geometry();  // the time box covers the date label's bottom
-        QCOMPARE(w.row("fram1", 3)->childAt(date.center().x(), date.bottom()), w.row("txtJihun", 3));
+        const QRect date = w.row("lblTukihi", Row::number(3))->geometry();  // the time box covers the date label's bottom
+        QCOMPARE(w.row("fram1", Row::number(3))->childAt(date.center().x(), date.bottom()), w.row("txtJihun", Row::number(3)));
         w.window->show();
         QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
         QCOMPARE(QApplication::focusWidget(), w.find("txtTIdx"));
         w.find("cmdMoji")->setFocus();  // a focused swatch shows it by its edge
         QCOMPARE(painted(w.find("cmdMoji"), 0), w.find("cmdMoji")->palette().color(QPalette::Highlight));
         QString expected = QStringLiteral("txtTIdx cmdEND cmdMoji cmdHaikei cmdMae");
-        for (int r = 1; r <= 10; ++r) {
-            w.window->lblMati_Click(static_cast<std::int16_t>(r));  // a shown chooser takes its place: first in 4, 7, 9
-            expected += QString::fromLatin1(r == 4 || r == 7 || r == 9 ? " cmbMati(%1) txtJihun(%1)" : " txtJihun(%1) cmbMati(%1)").arg(r);
+        for (const Row r : kAllRows) {
+            w.window->lblMati_Click(static_cast<std::int16_t>(r.number()));  // a shown chooser takes its place: first in 4, 7, 9
+            const int n = r.number();
+            expected += QString::fromLatin1(n == 4 || n == 7 || n == 9 ? " cmbMati(%1) txtJihun(%1)" : " txtJihun(%1) cmbMati(%1)").arg(n);
         }
         QStringList chain{QStringLiteral("txtTIdx")};
         for (QWidget* widget = w.find("txtTIdx")->nextInFocusChain(); widget != w.find("txtTIdx"); widget = widget->nextInFocusChain()) {
@@ -268,37 +274,37 @@ private slots:
         FakeWindow w(kWorked);
         w.window->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.window.get()));
-        QTest::mouseClick(w.row("lblMati", 2), Qt::RightButton);  // only a left click, released on the label, chooses
-        QTest::mousePress(w.row("lblMati", 2), Qt::LeftButton);
-        QTest::mouseRelease(w.row("lblMati", 2), Qt::LeftButton, {}, {-3, -3});
+        QTest::mouseClick(w.row("lblMati", Row::number(2)), Qt::RightButton);  // only a left click, released on the label, chooses
+        QTest::mousePress(w.row("lblMati", Row::number(2)), Qt::LeftButton);
+        QTest::mouseRelease(w.row("lblMati", Row::number(2)), Qt::LeftButton, {}, {-3, -3});
         QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
-        for (const int r : {2, 7}) {
+        for (const Row r : {Row::number(2), Row::number(7)}) {
             QTest::mouseClick(w.row("lblMati", r), Qt::LeftButton);
         }
         QCOMPARE(rowStates(w), QStringLiteral("SCSSSSCSSS"));
         w.tickAt(kWorked + 1h);  // a Row choosing follows its old city
         QCOMPARE(w.differenceFrom(kWorked + 1h), QString());
-        w.row("cmbMati", 7)->setFocus();
-        QTest::keyClick(w.row("cmbMati", 7), Qt::Key_Down);  // a keyboard selection takes the choice too
-        QVERIFY(w.cityOf(7) == QStringLiteral("夏シドニー") && QApplication::focusWidget() == w.find("txtTIdx"));
+        w.row("cmbMati", Row::number(7))->setFocus();
+        QTest::keyClick(w.row("cmbMati", Row::number(7)), Qt::Key_Down);  // a keyboard selection takes the choice too
+        QVERIFY(w.cityOf(Row::number(7)) == QStringLiteral("夏シドニー") && QApplication::focusWidget() == w.find("txtTIdx"));
         QCOMPARE(rowStates(w), QStringLiteral("SCSSSSSSSS"));
-        choose(w, 2, QStringLiteral("夏パ　リ"));
-        QCOMPARE(w.cityOf(2) + w.timeOf(2), QStringLiteral("夏パ\u3000リ01:30"));  // the old city's time until the next tick
-        QCOMPARE(QAccessible::queryAccessibleInterface(w.row("txtJihun", 2))->text(QAccessible::Name), w.cityOf(2));
+        choose(w, Row::number(2), QStringLiteral("夏パ　リ"));
+        QCOMPARE(w.cityOf(Row::number(2)) + w.timeOf(Row::number(2)), QStringLiteral("夏パ\u3000リ01:30"));  // the old city's time until the next tick
+        QCOMPARE(QAccessible::queryAccessibleInterface(w.row("txtJihun", Row::number(2)))->text(QAccessible::Name), w.cityOf(Row::number(2)));
         w.tickAt(kWorked + 1h + 1s);
         QCOMPARE(w.differenceFrom(kWorked + 1h + 1s), QString());
-        choose(w, 8, QStringLiteral("ホノルル"));  // the entry already selected also ends choosing
-        choose(w, 8, QStringLiteral("シカゴ"));
-        choose(w, 9, QStringLiteral("ホノルル"));
-        choose(w, 6, QStringLiteral("山　梨　"));
-        QCOMPARE(w.cityOf(6), QStringLiteral("山\u3000梨\u3000"));  // exactly, its closing space too
+        choose(w, Row::number(8), QStringLiteral("ホノルル"));  // the entry already selected also ends choosing
+        choose(w, Row::number(8), QStringLiteral("シカゴ"));
+        choose(w, Row::number(9), QStringLiteral("ホノルル"));
+        choose(w, Row::number(6), QStringLiteral("山　梨　"));
+        QCOMPARE(w.cityOf(Row::number(6)), QStringLiteral("山\u3000梨\u3000"));  // exactly, its closing space too
         QCOMPARE(rowStates(w), QStringLiteral("SSSSSSSSSS"));
-        QCOMPARE(w.row("lblMati", 8)->toolTip() + w.row("lblMati", 9)->toolTip(), QStringLiteral("ハワイは夏時間を使ってません"));
+        QCOMPARE(w.row("lblMati", Row::number(8))->toolTip() + w.row("lblMati", Row::number(9))->toolTip(), QStringLiteral("ハワイは夏時間を使ってません"));
         // A name the table does not know leaves its Row as it was; typed text lasts one tick.
-        w.row<QLabel>("lblMati", 3)->setText(QStringLiteral("モスクワ "));
-        w.row<QLineEdit>("txtJihun", 1)->setText(QStringLiteral("typed"));
+        w.row<QLabel>("lblMati", Row::number(3))->setText(QStringLiteral("モスクワ "));
+        w.row<QLineEdit>("txtJihun", Row::number(1))->setText(QStringLiteral("typed"));
         w.tickAt(kWorked + 5h);
-        QCOMPARE(w.timeOf(3) + w.differenceFrom(kWorked + 5h), QStringLiteral("03:30"));
+        QCOMPARE(w.timeOf(Row::number(3)) + w.differenceFrom(kWorked + 5h), QStringLiteral("03:30"));
     }
 
     void colours()
@@ -307,7 +313,7 @@ private slots:
         const QColor systemText = QApplication::palette().color(QPalette::Text);
         w.colours->answers = {std::nullopt, std::nullopt, kRed, std::nullopt, kBlue};
         const auto openChoosers = [&](int from, int to) {
-            for (int r = from; r <= to; ++r) { w.window->lblMati_Click(static_cast<std::int16_t>(r)); }
+            for (int n = from; n <= to; ++n) { w.window->lblMati_Click(static_cast<std::int16_t>(n)); }
         };
         openChoosers(1, 5);  // recoloured as they are; the others are built in the colours of their time
         for (const char* button : {"cmdHaikei", "cmdMoji", "cmdHaikei", "cmdMoji", "cmdMoji"}) {
@@ -357,7 +363,7 @@ private slots:
             w.window->show();
             QVERIFY(QTest::qWaitForWindowActive(w.window.get()));
             if (choosingRow != 0) {  // also while a Row chooses, and Esc on its closed chooser
-                QTest::mouseClick(w.row("lblMati", choosingRow), Qt::LeftButton);
+                QTest::mouseClick(w.row("lblMati", *Row::fromNumber(choosingRow)), Qt::LeftButton);
             }
             escape ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : QTest::mouseClick(w.find("cmdEND"), Qt::LeftButton);
             QTRY_VERIFY(!w.window->isVisible() && w.timer->stopped);
@@ -380,11 +386,11 @@ private slots:
         auto residentKiB = [] { std::ifstream s("/proc/self/statm"); long pages = 0; s >> pages >> pages; return pages * 4; };
         long warmKiB = 0;
         for (long tick = 0; tick < ticks; ++tick) {
-            const int row = 1 + static_cast<int>(random() % 10);
+            const Row row = kAllRows.at(random() % 10);
             QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : w.window.get();
             switch (random() % (ticks > 100'000 ? 400 : 8)) {  // a soak is mostly ticks
             case 0: QTest::mouseClick(w.row("lblMati", row), Qt::LeftButton); break;
-            case 1: QTest::keyClick(rowStates(w)[row - 1] == u'C' ? w.row("cmbMati", row) : focus, random() % 2 ? Qt::Key_Down : Qt::Key_Up); break;
+            case 1: QTest::keyClick(rowStates(w)[row.number() - 1] == u'C' ? w.row("cmbMati", row) : focus, random() % 2 ? Qt::Key_Down : Qt::Key_Up); break;
             case 2: w.colours->answers.push_back(random() % 3 ? std::optional(QColor::fromRgb(random())) : std::nullopt);
                     QTest::mouseClick(w.find(QLatin1String(std::array{"cmdMoji", "cmdHaikei", "cmdMae", "cmdFm"}[random() % 4])), Qt::LeftButton); break;
             case 3: QTest::keyClick(focus, keys[random() % std::size(keys)]); break;

@@ -1,0 +1,12 @@
+#include "platform/fontconfig_warm_up.h"
+
+#include <fontconfig/fontconfig.h>
+
+namespace orbalune {
+
+std::jthread StartFontconfigWarmUp()
+{
+    return std::jthread([] { FcInit(); });
+}
+
+}  // namespace orbalune

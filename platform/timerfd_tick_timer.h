@@ -1,0 +1,32 @@
+#pragma once
+// Linux: the tick is an absolute CLOCK_REALTIME timer, so it wakes exactly at the
+// wall-clock second, and TFD_TIMER_CANCEL_ON_SET wakes it at once when the clock
+// is set (NTP step, manual change, resume): the display is right within one tick.
+
+#include <memory>
+
+#include "platform/tick_timer.h"
+
+class QSocketNotifier;
+
+namespace orbalune {
+
+class TimerFdTickTimer final : public TickTimer {
+    Q_OBJECT
+public:
+    // Nothing where the kernel offers no timerfd; the caller falls back.
+    static std::unique_ptr<TimerFdTickTimer> create();
+    ~TimerFdTickTimer() override;
+
+    void armAt(WallClock::time_point when) override;
+    void stop() override;
+
+private:
+    explicit TimerFdTickTimer(int fd);
+    void onReadable();
+
+    int fd_;
+    QSocketNotifier* notifier_;
+};
+
+}  // namespace orbalune

@@ -1,0 +1,27 @@
+#pragma once
+// What the toolkit measures around the window once it is framed: the decoration
+// where the window manager states none of its own. Nothing tells when framing
+// happens, so it looks again at growing intervals after each show.
+
+#include "platform/window_decoration.h"
+
+class QWidget;
+
+namespace orbalune {
+
+class ToolkitDecoration final : public WindowDecoration {
+    Q_OBJECT
+public:
+    explicit ToolkitDecoration(QWidget& window);
+    [[nodiscard]] int heightPx() const override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch();
+    QWidget& window_;
+    int reported_ = 0;
+};
+
+}  // namespace orbalune

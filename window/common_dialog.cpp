@@ -1,0 +1,24 @@
+#include "window/common_dialog.h"
+
+#include <QColor>
+
+#include "window/colours.h"
+#include "window/colour_picker.h"
+
+namespace orbalune {
+
+void CommonDialog::ShowColor()
+{
+    // Without cdlCCRGBInit the dialog would open on black, as a fresh dialog does.
+    const QColor preset = (Flags & cdlCCRGBInit) != 0 ? ColourFromBgr(Color) : QColor(Qt::black);
+    const auto chosen = picker_.pick(preset, owner_);
+    if (!chosen) {
+        if (CancelError) {
+            throw DialogCancelled();
+        }
+        return;
+    }
+    Color = BgrFromColour(*chosen);
+}
+
+}  // namespace orbalune

@@ -1,0 +1,64 @@
+#include "window/fonts.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QStringList>
+
+namespace orbalune {
+
+namespace {
+
+// The family the layout's fonts are drawn in, chosen once the application exists.
+QString& japaneseFamily()
+{
+    static QString family = QString::fromStdU16String(std::u16string(layout::kLayoutFace));
+    return family;
+}
+
+}  // namespace
+
+void InstallJapaneseFonts()
+{
+    // The layout's Windows face where it is installed, else the first Japanese
+    // proportional gothic that is (not a Chinese gothic: it would draw the kanji in
+    // Chinese shapes; fontconfig alone would pick a Latin face). Asking Qt for the
+    // installed family by name, instead of substituting it, spares working out the
+    // fallback fonts of every font of the window at start.
+    for (const QString& face : {japaneseFamily(), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
+                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
+                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
+        if (QFontDatabase::hasFamily(face)) {
+            japaneseFamily() = face;
+            break;
+        }
+    }
+    QApplication::setFont(LayoutFont(layout::FontKind::WindowDefault));
+}
+
+QFont LayoutFont(layout::FontKind kind)
+{
+    QFont font(japaneseFamily());
+    font.setStyleHint(QFont::SansSerif);
+    // Digits, Latin and Japanese need no shaping in IPA P Gothic (no kerning table,
+    // no GPOS, and only composition and vertical forms in GSUB): Qt looks the glyphs
+    // up directly, which keeps every second's new text cheap.
+    font.setStyleStrategy(QFont::PreferNoShaping);
+    switch (kind) {
+    case layout::FontKind::Bold105:
+        font.setPointSizeF(10.5);
+        font.setWeight(QFont::Bold);
+        break;
+    case layout::FontKind::Regular75:
+        font.setPointSizeF(7.5);
+        font.setWeight(QFont::Normal);
+        break;
+    case layout::FontKind::WindowDefault:
+        // A 9-point line fits the 180-twip city label.
+        font.setPointSizeF(9);
+        font.setWeight(QFont::Normal);
+        break;
+    }
+    return font;
+}
+
+}  // namespace orbalune
