@@ -9,8 +9,8 @@ using namespace std::chrono_literals;
 
 static void EngineTick(benchmark::State& state)
 {
-    const orbalune::RowNames rows{{u"ロンドン", u"パ　リ", u"モスクワ", u"ニューデリー", u"シンガポール",
-                                  u"東　京", u"シドニー", u"ホノルル", u"ロサンゼルス", u"名前のない町"}};
+    const orbalune::RowNames rows{{u"ロンドン", u"パ　リ", u"モスクワ", u"ニューデリー", u"シンガポール", u"東　京",
+                                   u"シドニー", u"ホノルル", u"ロサンゼルス", u"名前のない町"}};
     local_seconds now = local_days{2008y / June / 29} + 8h + 30min + 15s;
     for (auto _ : state) {
         auto texts = orbalune::ComputeTick(now, rows);

@@ -6,10 +6,7 @@ namespace orbalune {
 
 using namespace std::chrono;
 
-WallClock::time_point NextSecondBoundary(WallClock::time_point now)
-{
-    return floor<seconds>(now) + seconds{1};
-}
+WallClock::time_point NextSecondBoundary(WallClock::time_point now) { return floor<seconds>(now) + seconds{1}; }
 
 local_seconds ToLocalSeconds(WallClock::time_point now)
 {

@@ -22,7 +22,8 @@ std::array<xcb_atom_t, N> atoms(xcb_connection_t* connection, const std::array<s
 {
     std::array<xcb_intern_atom_cookie_t, N> cookies{};
     for (std::size_t i = 0; i < N; ++i) {
-        cookies.at(i) = xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(names.at(i).size()), names.at(i).data());
+        cookies.at(i) =
+            xcb_intern_atom(connection, 0, static_cast<std::uint16_t>(names.at(i).size()), names.at(i).data());
     }
     std::array<xcb_atom_t, N> out{};
     for (std::size_t i = 0; i < N; ++i) {
@@ -68,7 +69,9 @@ std::unique_ptr<EwmhFrameExtents> EwmhFrameExtents::create(QWidget& window)
 }
 
 EwmhFrameExtents::EwmhFrameExtents(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t extents)
-    : connection_(connection), window_(window), extents_(extents)
+    : connection_(connection),
+      window_(window),
+      extents_(extents)
 {
     QCoreApplication::instance()->installNativeEventFilter(this);
 }

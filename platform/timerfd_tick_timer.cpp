@@ -29,8 +29,7 @@ std::unique_ptr<TimerFdTickTimer> TimerFdTickTimer::create()
     return std::unique_ptr<TimerFdTickTimer>(new TimerFdTickTimer(fd));
 }
 
-TimerFdTickTimer::TimerFdTickTimer(int fd)
-    : fd_(fd), notifier_(new QSocketNotifier(fd, QSocketNotifier::Read, this))
+TimerFdTickTimer::TimerFdTickTimer(int fd) : fd_(fd), notifier_(new QSocketNotifier(fd, QSocketNotifier::Read, this))
 {
     connect(notifier_, &QSocketNotifier::activated, this, &TimerFdTickTimer::onReadable);
 }

@@ -7,8 +7,7 @@ namespace orbalune {
 
 QColor ColourFromBgr(std::uint32_t bgr)
 {
-    return {static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8) & 0xFFU),
-            static_cast<int>((bgr >> 16) & 0xFFU)};
+    return {static_cast<int>(bgr & 0xFFU), static_cast<int>((bgr >> 8) & 0xFFU), static_cast<int>((bgr >> 16) & 0xFFU)};
 }
 
 std::uint32_t BgrFromColour(const QColor& colour)

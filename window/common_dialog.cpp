@@ -2,8 +2,8 @@
 
 #include <QColor>
 
-#include "window/colours.h"
 #include "window/colour_picker.h"
+#include "window/colours.h"
 
 namespace orbalune {
 

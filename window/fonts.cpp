@@ -24,9 +24,9 @@ void InstallJapaneseFonts()
     // Chinese shapes; fontconfig alone would pick a Latin face). Asking Qt for the
     // installed family by name, instead of substituting it, spares working out the
     // fallback fonts of every font of the window at start.
-    for (const QString& face : {japaneseFamily(), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"),
-                                QStringLiteral("VL PGothic"), QStringLiteral("TakaoPGothic"),
-                                QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
+    for (const QString& face :
+         {japaneseFamily(), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"), QStringLiteral("VL PGothic"),
+          QStringLiteral("TakaoPGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
         if (QFontDatabase::hasFamily(face)) {
             japaneseFamily() = face;
             break;

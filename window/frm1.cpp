@@ -213,8 +213,7 @@ void Frm1::createChooser(Row row)
     chooser->setMaxVisibleItems(20);
     chooser->setModel(chooserModel(drawn.chooserList));
     chooser->setCurrentIndex(chooser->findText(city->text(), Qt::MatchExactly | Qt::MatchCaseSensitive));
-    chooser->setGeometry(
-        scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
+    chooser->setGeometry(scale.rect({0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
     UseLayoutFont(*chooser, layout::FontKind::WindowDefault);
     // The Row's colours as they are now: its frame's background, its city's text.
     SetBackgroundColour(*chooser, fram1[row]->palette().color(QPalette::Window));

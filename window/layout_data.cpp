@@ -8,24 +8,25 @@ using namespace std::string_view_literals;
 
 // Europe, Africa and the Middle East: Rows 1 to 3.
 constexpr std::array kEuropeList{
-    u"アテネ"sv, u"夏アテネ"sv, u"アムステルダム"sv, u"夏アムステルダム"sv, u"ウィーン"sv, u"夏ウィーン"sv,
-    u"コペンハーゲン"sv, u"夏コペンハーゲン"sv, u"ジュネーブ"sv, u"夏ジュネーブ"sv, u"ストックホルム"sv,
-    u"夏ストックホルム"sv, u"パ　リ"sv, u"夏パ　リ"sv, u"ブリュッセル"sv, u"夏ブリュッセル"sv, u"ベルリン"sv,
-    u"夏ベルリン"sv, u"マドリード"sv, u"夏マドリード"sv, u"モスクワ"sv, u"夏モスクワ"sv, u"ローマ"sv,
-    u"夏ローマ"sv, u"ロンドン"sv, u"夏ロンドン"sv, u"ダカール"sv, u"ナイロビ"sv, u"イスタンブール"sv,
-    u"夏イスタンブール"sv, u"カイロ"sv, u"夏カイロ"sv, u"昭和基地"sv};
+    u"アテネ"sv,         u"夏アテネ"sv,         u"アムステルダム"sv,   u"夏アムステルダム"sv, u"ウィーン"sv,
+    u"夏ウィーン"sv,     u"コペンハーゲン"sv,   u"夏コペンハーゲン"sv, u"ジュネーブ"sv,       u"夏ジュネーブ"sv,
+    u"ストックホルム"sv, u"夏ストックホルム"sv, u"パ　リ"sv,           u"夏パ　リ"sv,         u"ブリュッセル"sv,
+    u"夏ブリュッセル"sv, u"ベルリン"sv,         u"夏ベルリン"sv,       u"マドリード"sv,       u"夏マドリード"sv,
+    u"モスクワ"sv,       u"夏モスクワ"sv,       u"ローマ"sv,           u"夏ローマ"sv,         u"ロンドン"sv,
+    u"夏ロンドン"sv,     u"ダカール"sv,         u"ナイロビ"sv,         u"イスタンブール"sv,   u"夏イスタンブール"sv,
+    u"カイロ"sv,         u"夏カイロ"sv,         u"昭和基地"sv};
 
 constexpr std::array kRow4List{
-    u"カブール"sv, u"ニューデリー"sv, u"バグダッド"sv, u"夏バグダッド"sv, u"ジャカルタ"sv, u"シンガポール"sv,
-    u"バンコク"sv, u"アテネ"sv, u"夏アテネ"sv, u"ウィーン"sv, u"夏ウィーン"sv, u"ジュネーブ"sv,
-    u"夏ジュネーブ"sv, u"モスクワ"sv, u"夏モスクワ"sv, u"ローマ"sv, u"夏ローマ"sv, u"イスタンブール"sv,
-    u"夏イスタンブール"sv, u"カイロ"sv, u"夏カイロ"sv, u"昭和基地"sv};
+    u"カブール"sv,         u"ニューデリー"sv, u"バグダッド"sv, u"夏バグダッド"sv, u"ジャカルタ"sv, u"シンガポール"sv,
+    u"バンコク"sv,         u"アテネ"sv,       u"夏アテネ"sv,   u"ウィーン"sv,     u"夏ウィーン"sv, u"ジュネーブ"sv,
+    u"夏ジュネーブ"sv,     u"モスクワ"sv,     u"夏モスクワ"sv, u"ローマ"sv,       u"夏ローマ"sv,   u"イスタンブール"sv,
+    u"夏イスタンブール"sv, u"カイロ"sv,       u"夏カイロ"sv,   u"昭和基地"sv};
 
 // Asia and Oceania: Row 5; Row 7 offers the same list without its last entry.
 constexpr std::array kRow5List{
-    u"バグダッド"sv, u"夏バグダッド"sv, u"カブール"sv, u"ニューデリー"sv, u"バンコク"sv, u"ジャカルタ"sv,
-    u"シンガポール"sv, u"台　北"sv, u"北　京"sv, u"香　港"sv, u"マニラ"sv, u"シドニー"sv, u"夏シドニー"sv,
-    u"メルボルン"sv, u"夏メルボルン"sv, u"ウェリントン"sv, u"夏ウェリントン"sv, u"昭和基地"sv};
+    u"バグダッド"sv,   u"夏バグダッド"sv, u"カブール"sv,     u"ニューデリー"sv, u"バンコク"sv,       u"ジャカルタ"sv,
+    u"シンガポール"sv, u"台　北"sv,       u"北　京"sv,       u"香　港"sv,       u"マニラ"sv,         u"シドニー"sv,
+    u"夏シドニー"sv,   u"メルボルン"sv,   u"夏メルボルン"sv, u"ウェリントン"sv, u"夏ウェリントン"sv, u"昭和基地"sv};
 constexpr std::span<const std::u16string_view> kRow7List{kRow5List.data(), 17};
 
 // The home row offers the prefectures of Japan; none is a city of the table.
@@ -39,13 +40,33 @@ constexpr std::array kPrefectureList{
     u"佐　賀"sv, u"長　崎"sv, u"大　分"sv, u"熊　本"sv, u"宮　崎"sv, u"鹿児島"sv, u"沖　縄"sv};
 
 // The Americas and Hawaii: Rows 8 to 10.
-constexpr std::array kAmericasList{
-    u"モントリオール"sv, u"夏モントリオール"sv, u"オタワ"sv, u"夏オタワ"sv, u"ホノルル"sv,
-    u"サンフランシスコ"sv, u"夏サンフランシスコ"sv, u"ロサンゼルス"sv, u"夏ロサンゼルス"sv, u"シカゴ"sv,
-    u"夏シカゴ"sv, u"ヒューストン"sv, u"夏ヒューストン"sv, u"ボストン"sv, u"夏ボストン"sv, u"ニューヨーク"sv,
-    u"夏ニューヨーク"sv, u"ワシントンDC"sv, u"夏ワシントンDC"sv, u"マイアミ"sv, u"夏マイアミ"sv,
-    u"メキシコシティー"sv, u"夏メキシコシティー"sv, u"リオデジャネイロ"sv, u"夏リオデジャネイロ"sv,
-    u"ブエノスアイレス"sv, u"夏ブエノスアイレス"sv};
+constexpr std::array kAmericasList{u"モントリオール"sv,
+                                   u"夏モントリオール"sv,
+                                   u"オタワ"sv,
+                                   u"夏オタワ"sv,
+                                   u"ホノルル"sv,
+                                   u"サンフランシスコ"sv,
+                                   u"夏サンフランシスコ"sv,
+                                   u"ロサンゼルス"sv,
+                                   u"夏ロサンゼルス"sv,
+                                   u"シカゴ"sv,
+                                   u"夏シカゴ"sv,
+                                   u"ヒューストン"sv,
+                                   u"夏ヒューストン"sv,
+                                   u"ボストン"sv,
+                                   u"夏ボストン"sv,
+                                   u"ニューヨーク"sv,
+                                   u"夏ニューヨーク"sv,
+                                   u"ワシントンDC"sv,
+                                   u"夏ワシントンDC"sv,
+                                   u"マイアミ"sv,
+                                   u"夏マイアミ"sv,
+                                   u"メキシコシティー"sv,
+                                   u"夏メキシコシティー"sv,
+                                   u"リオデジャネイロ"sv,
+                                   u"夏リオデジャネイロ"sv,
+                                   u"ブエノスアイレス"sv,
+                                   u"夏ブエノスアイレス"sv};
 
 }  // namespace
 

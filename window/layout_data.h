@@ -96,8 +96,8 @@ inline constexpr FocusBox kTxtTIdx{.name = "txtTIdx",
 
 // Controls placed directly on the window, topmost first; "fram1" stands for
 // the ten Row frames, fram1(10) on top of fram1(1).
-inline constexpr std::array<std::string_view, 8> kStackingTopFirst{
-    "cmdFm", "txtTIdx", "cmdEND", "fram1", "cmdMae", "cmdHaikei", "cmdMoji", "tmr00"};
+inline constexpr std::array<std::string_view, 8> kStackingTopFirst{"cmdFm",  "txtTIdx",   "cmdEND",  "fram1",
+                                                                   "cmdMae", "cmdHaikei", "cmdMoji", "tmr00"};
 
 // Inside every Row frame, whatever the Row: tops and heights.
 inline constexpr int kFrameTop = 0;

@@ -16,10 +16,7 @@ TwipsScale TwipsScale::forWidget(const QWidget* widget)
     return TwipsScale(screen != nullptr ? screen->logicalDotsPerInch() : 96.0);
 }
 
-int TwipsScale::px(int twips) const
-{
-    return static_cast<int>(std::lround(twips * dpi_ / kTwipsPerInch));
-}
+int TwipsScale::px(int twips) const { return static_cast<int>(std::lround(twips * dpi_ / kTwipsPerInch)); }
 
 QRect TwipsScale::rect(const TwipsRect& twips) const
 {

@@ -24,7 +24,8 @@ TEST(CityTable, KeepsItsFacts)
     std::set<std::u16string_view> names;
     for (const auto& [name, offset] : CityOffsetTable) {
         names.insert(name);
-        EXPECT_TRUE(name.find_first_of(u" 　") != 0 && name.find_last_of(u" 　") != name.size() - 1);  // no space at either end
+        EXPECT_TRUE(name.find_first_of(u" 　") != 0 &&
+                    name.find_last_of(u" 　") != name.size() - 1);  // no space at either end
         if (name.starts_with(u"夏")) {
             EXPECT_EQ(offset - FindCityOffset(name.substr(1)).value_or(-99h), 1h) << name.size();
         }
@@ -32,12 +33,14 @@ TEST(CityTable, KeepsItsFacts)
     EXPECT_EQ(names.size(), 77U);
     EXPECT_EQ(std::count_if(names.begin(), names.end(), [](auto n) { return n.starts_with(u"夏"); }), 32);
     EXPECT_EQ(std::count_if(names.begin(), names.end(), [](auto n) { return n.find(u'　') != n.npos; }), 5);
-    const std::array<minutes, 21> offsets{-9h, -8h, -7h, -6h, -5h, -270min, -210min, -2h, -1h, 1h, 2h,
-                                          3h,  4h,  -19h, -17h, -16h, -15h, -14h, -13h, -12h, -11h};
+    const std::array<minutes, 21> offsets{-9h, -8h, -7h,  -6h,  -5h,  -270min, -210min, -2h,  -1h,  1h,  2h,
+                                          3h,  4h,  -19h, -17h, -16h, -15h,    -14h,    -13h, -12h, -11h};
     EXPECT_EQ(orbalune::DistinctOffsets(), offsets);
-    const std::pair<std::u16string, minutes> withoutSummer[] = {{u"ダカール", -9h}, {u"ナイロビ", -7h}, {u"昭和基地", -6h},
-        {u"カブール", -270min}, {u"ニューデリー", -210min}, {u"ジャカルタ", -2h}, {u"バンコク", -2h}, {u"マニラ", -1h},
-        {u"香　港", -1h}, {u"北　京", -1h}, {u"台　北", -1h}, {u"シンガポール", -1h}, {u"ホノルル", -19h}};
+    const std::pair<std::u16string, minutes> withoutSummer[] = {
+        {u"ダカール", -9h},         {u"ナイロビ", -7h},   {u"昭和基地", -6h}, {u"カブール", -270min},
+        {u"ニューデリー", -210min}, {u"ジャカルタ", -2h}, {u"バンコク", -2h}, {u"マニラ", -1h},
+        {u"香　港", -1h},           {u"北　京", -1h},     {u"台　北", -1h},   {u"シンガポール", -1h},
+        {u"ホノルル", -19h}};
     for (const auto& [name, offset] : withoutSummer) {
         EXPECT_TRUE(FindCityOffset(name) == offset && !FindCityOffset(u"夏" + name)) << name.size();
     }
@@ -45,10 +48,22 @@ TEST(CityTable, KeepsItsFacts)
 
 TEST(CityTable, FindsOnlyExactNames)
 {
-    const std::pair<const char16_t*, std::optional<minutes>> cases[] = {
-        {u"夏ロンドン", -8h}, {u"リオデジャネイロ", -14h}, {u"パ　リ", -8h}, {u"ワシントンDC", -14h},
-        {u"パ リ", {}}, {u"ロンドン ", {}}, {u" ロンドン", {}}, {u"ロンドン　", {}}, {u"London", {}}, {u"", {}},
-        {u"夏", {}}, {u"夏ホノルル", {}}, {u"東　京", {}}, {u"山　梨　", {}}, {u"ワシントンＤＣ", {}}, {u"ロンド", {}}};
+    const std::pair<const char16_t*, std::optional<minutes>> cases[] = {{u"夏ロンドン", -8h},
+                                                                        {u"リオデジャネイロ", -14h},
+                                                                        {u"パ　リ", -8h},
+                                                                        {u"ワシントンDC", -14h},
+                                                                        {u"パ リ", {}},
+                                                                        {u"ロンドン ", {}},
+                                                                        {u" ロンドン", {}},
+                                                                        {u"ロンドン　", {}},
+                                                                        {u"London", {}},
+                                                                        {u"", {}},
+                                                                        {u"夏", {}},
+                                                                        {u"夏ホノルル", {}},
+                                                                        {u"東　京", {}},
+                                                                        {u"山　梨　", {}},
+                                                                        {u"ワシントンＤＣ", {}},
+                                                                        {u"ロンド", {}}};
     for (const auto& [name, offset] : cases) {
         EXPECT_EQ(FindCityOffset(name), offset) << std::char_traits<char16_t>::length(name);
     }
@@ -56,14 +71,16 @@ TEST(CityTable, FindsOnlyExactNames)
 
 TEST(ClockTick, WorkedExample)  // Sunday 29 June 2008, 08:30:15; unknown names get nothing
 {
-    const orbalune::RowNames names{{u"ロンドン", u"ホノルル", u"カブール", u"ニューデリー", u"シドニー",
-                                   u"東　京", u"夏ウェリントン", u"ブエノスアイレス", u"", u"London"}};
+    const orbalune::RowNames names{{u"ロンドン", u"ホノルル", u"カブール", u"ニューデリー", u"シドニー", u"東　京",
+                                    u"夏ウェリントン", u"ブエノスアイレス", u"", u"London"}};
     const auto texts = orbalune::ComputeTick(local_days{2008y / 6 / 29} + 8h + 30min + 15s, names);
     std::u16string shown = texts.home.date + u' ' + texts.home.time;
     for (const auto& row : texts.rows.byRow) {
         shown += row ? u" " + row->date + u' ' + row->time : u" -";
     }
-    EXPECT_TRUE(shown == u"06/29日 08:30:15 06/28 23:30 06/28 13:30 06/29 04:00 06/29 05:00 06/29 09:30 - 06/29 12:30 06/28 20:30 - -");
+    EXPECT_TRUE(
+        shown ==
+        u"06/29日 08:30:15 06/28 23:30 06/28 13:30 06/29 04:00 06/29 05:00 06/29 09:30 - 06/29 12:30 06/28 20:30 - -");
 }
 
 // Every day from 1970 to 2100, each at another time of day, and the seconds
@@ -75,7 +92,8 @@ TEST(ClockTick, EveryOffsetAndTheHomeRowAgreeWithTheCLibrary)
         instants.push_back(day + seconds{(day.time_since_epoch().count() * 7919) % 86400});
     }
     for (const year_month_day edge : {2008y / 3 / 1, 2009y / 1 / 1, 2100y / 3 / 1, 2024y / 2 / 29, 2000y / 3 / 1}) {
-        instants.insert(instants.end(), {local_days{edge} - 19h - 1s, local_days{edge} - 1s, local_days{edge}, local_days{edge} + 4h + 59min + 59s});
+        instants.insert(instants.end(), {local_days{edge} - 19h - 1s, local_days{edge} - 1s, local_days{edge},
+                                         local_days{edge} + 4h + 59min + 59s});
     }
     const auto& offsets = orbalune::DistinctOffsets();
     for (const local_seconds now : instants) {

@@ -18,8 +18,9 @@ private slots:
     void firesOncePerArmingAtItsInstant()
     {
         for (const bool timerfd : {true, false}) {
-            const std::unique_ptr<orbalune::TickTimer> timer = timerfd ? std::unique_ptr<orbalune::TickTimer>(orbalune::TimerFdTickTimer::create())
-                                                                       : std::make_unique<orbalune::PreciseTickTimer>();
+            const std::unique_ptr<orbalune::TickTimer> timer =
+                timerfd ? std::unique_ptr<orbalune::TickTimer>(orbalune::TimerFdTickTimer::create())
+                        : std::make_unique<orbalune::PreciseTickTimer>();
             std::vector<WallClock::time_point> fired;
             connect(timer.get(), &orbalune::TickTimer::fired, this, [&] { fired.push_back(WallClock::now()); });
             timer->armAt(WallClock::now() - 5s);
@@ -32,7 +33,8 @@ private slots:
             timer->armAt(target);
             QVERIFY(QSignalSpy(timer.get(), &orbalune::TickTimer::fired).wait(1000));  // a loop that wakes on time
             QCOMPARE(fired.size(), std::size_t{2});
-            QVERIFY2(fired[1] >= target && fired[1] - target < 50ms, qPrintable(QString::number((fired[1] - target) / 1us)));
+            QVERIFY2(fired[1] >= target && fired[1] - target < 50ms,
+                     qPrintable(QString::number((fired[1] - target) / 1us)));
         }
     }
 
@@ -46,7 +48,10 @@ private slots:
         for (const QFileInfo& fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System)) {
             QFile info(QStringLiteral("/proc/self/fdinfo/") + fd.fileName());
             if (fd.symLinkTarget().contains(QStringLiteral("timerfd")) && info.open(QIODevice::ReadOnly)) {
-                flags << QString::fromLatin1(info.readAll()).section(QStringLiteral("settime flags:"), 1).section(u'\n', 0, 0).trimmed();
+                flags << QString::fromLatin1(info.readAll())
+                             .section(QStringLiteral("settime flags:"), 1)
+                             .section(u'\n', 0, 0)
+                             .trimmed();
             }
         }
         QCOMPARE(flags, QStringList{QStringLiteral("03")});

@@ -38,7 +38,9 @@ struct ScriptedColours final : ColourPicker {
     std::optional<QColor> pick(const QColor& preset, QWidget*) override
     {
         presets.push_back(preset);
-        if (answers.empty()) { return std::nullopt; }  // nothing scripted: the user cancels
+        if (answers.empty()) {
+            return std::nullopt;
+        }  // nothing scripted: the user cancels
         const std::optional<QColor> answer = answers.front();
         answers.pop_front();
         return answer;
@@ -60,9 +62,9 @@ struct FakeWindow {
     explicit FakeWindow(WallClock::time_point start)
     {
         clock->time = start;
-        window = std::make_unique<Frm1>(WindowSeams{std::unique_ptr<ClockSource>(clock), std::unique_ptr<TickTimer>(timer),
-                                                    std::unique_ptr<ColourPicker>(colours),
-                                                    std::unique_ptr<WindowStacking>(stacking)});
+        window = std::make_unique<Frm1>(
+            WindowSeams{std::unique_ptr<ClockSource>(clock), std::unique_ptr<TickTimer>(timer),
+                        std::unique_ptr<ColourPicker>(colours), std::unique_ptr<WindowStacking>(stacking)});
     }
     mutable QHash<QString, QObject*> found;  // a soak looks up 30 controls a tick; they live as long as the window
     template <typename T = QWidget>
@@ -92,7 +94,8 @@ struct FakeWindow {
             const QString shown = dateOf(r) + u' ' + timeOf(r);
             const QString wanted = QString::fromStdU16String(want.date + u' ' + want.time);
             if ((offset || r == HomeRow) && shown != wanted) {
-                return QStringLiteral("Row %1 %2 shows %3, want %4").arg(QString::number(r.number()), cityOf(r), shown, wanted);
+                return QStringLiteral("Row %1 %2 shows %3, want %4")
+                    .arg(QString::number(r.number()), cityOf(r), shown, wanted);
             }
         }
         return {};
