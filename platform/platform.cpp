@@ -1,6 +1,7 @@
 #include "platform/platform.h"
 
 #include <QGuiApplication>
+#include <cerrno>
 
 #include "platform/ewmh_frame_extents.h"
 #include "platform/precise_tick_timer.h"
@@ -26,6 +27,7 @@ std::unique_ptr<TickTimer> SystemTickTimer()
     if (auto timer = TimerFdTickTimer::create()) {
         return timer;
     }
+    PreciseTickTimer::announceFallback("timerfd_create", errno);
     return std::make_unique<PreciseTickTimer>();
 }
 

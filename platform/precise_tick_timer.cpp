@@ -1,6 +1,8 @@
 #include "platform/precise_tick_timer.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstring>
 
 namespace orbalune {
 
@@ -9,6 +11,17 @@ PreciseTickTimer::PreciseTickTimer(QObject* parent) : TickTimer(parent)
     timer_.setSingleShot(true);
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &TickTimer::fired);
+}
+
+void PreciseTickTimer::announceFallback(const char* call, int error)
+{
+    // Qt's timers wake on the monotonic clock at a whole millisecond, and the
+    // event loop may hold them a little: the clock goes on, but the user should
+    // know why its seconds may turn a few milliseconds late.
+    std::fprintf(stderr,
+                 "orbalune: the kernel's wall-clock timer failed (%s: %s); ticking on Qt's timer instead, "
+                 "so each second may show a few milliseconds late\n",
+                 call, std::strerror(error));  // NOLINT(concurrency-mt-unsafe): the one thread that ticks
 }
 
 void PreciseTickTimer::armAt(WallClock::time_point when)

@@ -13,6 +13,10 @@ class PreciseTickTimer final : public TickTimer {
     Q_OBJECT
 public:
     explicit PreciseTickTimer(QObject* parent = nullptr);
+    // Says on stderr, in one line, that the kernel's timer failed in `call` with
+    // errno `error` and that the tick now runs on this one, a little less precisely.
+    static void announceFallback(const char* call, int error);
+
     void armAt(WallClock::time_point when) override;
     void stop() override { timer_.stop(); }
 

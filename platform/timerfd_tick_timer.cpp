@@ -6,6 +6,8 @@
 #include <sys/timerfd.h>
 #include <unistd.h>
 
+#include "platform/precise_tick_timer.h"
+
 namespace orbalune {
 
 namespace {
@@ -42,16 +44,30 @@ TimerFdTickTimer::~TimerFdTickTimer()
 
 void TimerFdTickTimer::armAt(WallClock::time_point when)
 {
-    itimerspec arming{};
-    arming.it_value = toTimespec(when);
-    if (arming.it_value.tv_sec == 0 && arming.it_value.tv_nsec == 0) {
-        arming.it_value.tv_nsec = 1;  // zero would disarm; the epoch is long past, so this fires at once
+    if (fallback_ == nullptr) {
+        itimerspec arming{};
+        arming.it_value = toTimespec(when);
+        if (arming.it_value.tv_sec == 0 && arming.it_value.tv_nsec == 0) {
+            arming.it_value.tv_nsec = 1;  // zero would disarm; the epoch is long past, so this fires at once
+        }
+        if (timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &arming, nullptr) == 0) {
+            return;
+        }
+        // An unarmed timer never fires: the clock would stop for good on its last second.
+        PreciseTickTimer::announceFallback("timerfd_settime", errno);
+        notifier_->setEnabled(false);
+        fallback_ = new PreciseTickTimer(this);
+        connect(fallback_, &TickTimer::fired, this, &TickTimer::fired);
     }
-    timerfd_settime(fd_, TFD_TIMER_ABSTIME | TFD_TIMER_CANCEL_ON_SET, &arming, nullptr);
+    fallback_->armAt(when);
 }
 
 void TimerFdTickTimer::stop()
 {
+    if (fallback_ != nullptr) {
+        fallback_->stop();
+        return;
+    }
     const itimerspec disarmed{};
     timerfd_settime(fd_, 0, &disarmed, nullptr);
 }

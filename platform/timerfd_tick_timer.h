@@ -2,6 +2,8 @@
 // Linux: the tick is an absolute CLOCK_REALTIME timer, so it wakes exactly at the
 // wall-clock second, and TFD_TIMER_CANCEL_ON_SET wakes it at once when the clock
 // is set (NTP step, manual change, resume): the display is right within one tick.
+// Where the kernel refuses to arm it (a sandbox, a seccomp filter), the tick goes
+// on with Qt's precise timer, and says so once.
 
 #include <memory>
 
@@ -14,7 +16,8 @@ namespace orbalune {
 class TimerFdTickTimer final : public TickTimer {
     Q_OBJECT
 public:
-    // Nothing where the kernel offers no timerfd; the caller falls back.
+    // Nothing where the kernel gives no timerfd, with errno saying why; the
+    // caller falls back.
     static std::unique_ptr<TimerFdTickTimer> create();
     ~TimerFdTickTimer() override;
 
@@ -27,6 +30,7 @@ private:
 
     int fd_;
     QSocketNotifier* notifier_;
+    TickTimer* fallback_ = nullptr;  // once the kernel has refused to arm the timer
 };
 
 }  // namespace orbalune

@@ -104,8 +104,10 @@ void Frm1::pickColour(std::int32_t& field, void (Frm1::*apply)())
         CmnDialog1->ShowColor();
         field = static_cast<std::int32_t>(CmnDialog1->Color);
         (this->*apply)();
-    } catch (const std::exception&) {  // NOLINT(bugprone-empty-catch): a cancel changes nothing, silently
+    } catch (const DialogCancelled&) {  // NOLINT(bugprone-empty-catch): a cancel changes nothing, silently
     }
+    // Anything else (no memory, a fault in the dialog) is no cancel: it goes on up
+    // as it would from any other handler, rather than pass for the user's choice.
 }
 
 void Frm1::cmdHaikei_Click() { pickColour(state_.BakColr, &Frm1::ApplyBakColr); }

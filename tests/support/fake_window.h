@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <deque>
 #include <memory>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -32,17 +33,21 @@ struct FakeTimer final : TickTimer {
     void stop() override { stopped = true; }
 };
 
+// Answers in turn: a colour confirmed, nullopt cancelled (also once the script is
+// out), an invalid colour a dialog that fails (it runs out of memory).
 struct ScriptedColours final : ColourPicker {
-    std::deque<std::optional<QColor>> answers;  // nullopt: the user cancels
-    std::vector<QColor> presets;                // what each opening showed
+    std::deque<std::optional<QColor>> answers;
+    std::vector<QColor> presets;  // what each opening showed
     std::optional<QColor> pick(const QColor& preset, QWidget*) override
     {
         presets.push_back(preset);
-        if (answers.empty()) {
-            return std::nullopt;
-        }  // nothing scripted: the user cancels
-        const std::optional<QColor> answer = answers.front();
-        answers.pop_front();
+        const std::optional<QColor> answer = answers.empty() ? std::nullopt : answers.front();
+        if (!answers.empty()) {
+            answers.pop_front();
+        }
+        if (answer && !answer->isValid()) {
+            throw std::bad_alloc();
+        }
         return answer;
     }
 };

@@ -375,6 +375,10 @@ private slots:
         QCOMPARE(w.window->state().MojiColr, 0x00FF0000);
         openChoosers(6, 10);
         expectColours(w, kRed, kBlue);
+        // Only a cancel is a cancel: a dialog that fails is no choice of the user's.
+        w.colours->answers = {QColor()};
+        QVERIFY_THROWS_EXCEPTION(std::bad_alloc, w.window->cmdHaikei_Click());
+        QCOMPARE(w.window->state().BakColr, 0x000000FF);
     }
 
     void switches()
