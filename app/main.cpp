@@ -1,11 +1,14 @@
-// Orbalune: chooses the display, builds the application and the real platform
-// pieces, hands them to the one window, then runs until it closes.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Orbalune: answers --help and --version, chooses the display, builds the
+// application and the real platform pieces, hands them to the one window, then
+// runs until it closes.
 
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <malloc.h>
 
+#include "platform/command_line.h"
 #include "platform/display_choice.h"
 #include "platform/fontconfig_warm_up.h"
 #include "platform/platform.h"
@@ -14,9 +17,32 @@
 #include "window/frm1.h"
 #include "window/qt_colour_picker.h"
 
+namespace {
+
+int usage(const std::string& mistake)
+{
+    std::fprintf(stderr, "%s\n", orbalune::UsageLine(mistake).c_str());
+    return 2;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[])
 {
-    const orbalune::DisplayChoice display = orbalune::ChooseDisplay();
+    const orbalune::CommandLine commandLine = orbalune::ReadCommandLine({argv, static_cast<std::size_t>(argc)});
+    switch (commandLine.action) {
+    case orbalune::CommandLine::Action::Help:
+        std::fputs(orbalune::HelpText(ORBALUNE_VERSION).c_str(), stdout);
+        return EXIT_SUCCESS;
+    case orbalune::CommandLine::Action::Version:
+        std::printf("orbalune %s\n", ORBALUNE_VERSION);
+        return EXIT_SUCCESS;
+    case orbalune::CommandLine::Action::Usage:
+        return usage(commandLine.mistake);
+    case orbalune::CommandLine::Action::Run:
+        break;
+    }
+    const orbalune::DisplayChoice display = orbalune::ChooseDisplay(orbalune::ReadDisplaySituation(commandLine));
     if (!display.available) {
         std::fprintf(stderr, "%s\n", display.why);
         return EXIT_FAILURE;
@@ -28,8 +54,11 @@ int main(int argc, char* argv[])
     mallopt(M_ARENA_MAX, 1);  // NOLINT(concurrency-mt-unsafe)
 
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
-    QApplication app(argc, argv);
+    QApplication app(argc, argv);  // takes its own options out of argv
     orbalune::ReleaseStartMessages();
+    if (argc > 1) {  // one that looked like Qt's, but Qt did not take it
+        return usage(argv[1]);
+    }
     fontconfigWarmUp.join();
     orbalune::PrepareApplication(app);
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor for a clock: the least a Qt Widgets window costs that shows
 // a new time in a label every second.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolkit's floor: the least a Qt Widgets window of about our size costs.
 // `minimal_qt_window TEXT FAMILY` shows TEXT in FAMILY at 9 pt instead: the floor
 // once a program shows, say, a kanji in a Japanese font.

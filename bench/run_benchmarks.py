@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Measures Orbalune beside xclock, a minimal Qt window, a minimal Qt clock (a
 label that shows a new time every second) and the minimal window showing one kanji
 in IPA P Gothic (what the font alone costs), in one run, on one

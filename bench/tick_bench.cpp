@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full engine tick: 21 offsets formatted, the home texts, ten Rows looked up.
 
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick through the real window with a fake clock: the engine plus the
 // widget updates of ten Rows (offscreen, so no painting).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cities the clock knows, each with its fixed distance from local (Japan) time.
 // No time-zone rules: a city that keeps summer time has a second entry whose name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One refresh of the clock: from a single local reading and the ten Rows' city
 // names to every text the Rows show. Pure: no clock, no toolkit, no state.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Row is one city column of the window, numbered 1 to 10 from the left as the
 // user counts them; Row 6 is home. Everything kept per Row is indexed by a Row,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // When the next tick is due, and how a wall-clock reading becomes local time.
 // Every tick is aimed just past the next whole wall-clock second, so the home

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/display_choice.h"
 
 #include <QCoreApplication>
@@ -18,58 +19,64 @@ std::string env(const char* name)
     return value != nullptr ? value : "";
 }
 
-bool waylandSocketExists(const std::string& display)
-{
-    if (display.empty()) {
-        return false;
-    }
-    std::filesystem::path socket(display);
-    if (socket.is_relative()) {
-        const std::string runtime = env("XDG_RUNTIME_DIR");
-        if (runtime.empty()) {
-            return false;
-        }
-        socket = std::filesystem::path(runtime) / socket;
-    }
-    std::error_code error;
-    return std::filesystem::is_socket(socket, error);
-}
-
-// Where Qt itself looks for platform plugins (QT_PLUGIN_PATH included).
-bool waylandPluginInstalled()
-{
-    const QStringList directories = QCoreApplication::libraryPaths();
-    return std::any_of(directories.begin(), directories.end(), [](const QString& directory) {
-        return !QDir(directory + QStringLiteral("/platforms"))
-                    .entryList({QStringLiteral("libqwayland-*.so")}, QDir::Files)
-                    .isEmpty();
-    });
-}
-
 constexpr const char* kNoDisplay =
     "orbalune: no display could be opened (DISPLAY and WAYLAND_DISPLAY name none that answers); "
     "start it from a desktop session, or run it on a virtual display with: xvfb-run orbalune";
 
 }  // namespace
 
-DisplayChoice ChooseDisplay()
+DisplayChoice ChooseDisplay(const DisplaySituation& situation)
 {
-    if (!env("QT_QPA_PLATFORM").empty()) {
+    if (!situation.qtPlatform.empty()) {
         return {true, ""};  // the user asked for a platform: theirs to answer for
     }
-    const bool wayland = waylandSocketExists(env("WAYLAND_DISPLAY")) && waylandPluginInstalled();
-    if (!env("DISPLAY").empty()) {
+    const bool wayland = situation.waylandSocket && situation.waylandPlugin;
+    if (!situation.x11Display.empty()) {
         return {true, wayland ? "xcb;wayland" : "xcb", kNoDisplay};  // X first, also through XWayland
     }
     if (wayland) {
         return {true, "wayland", kNoDisplay};
     }
-    if (waylandSocketExists(env("WAYLAND_DISPLAY"))) {
+    if (situation.waylandSocket) {
         return {false, "",
                 "orbalune: this session offers only a Wayland display, and Qt's Wayland plugin is not installed; "
                 "install it with: sudo apt-get install qt6-wayland"};
     }
     return {false, "", kNoDisplay};
+}
+
+std::string WaylandSocketPath(std::string_view waylandDisplay, std::string_view runtimeDir)
+{
+    if (waylandDisplay.empty()) {
+        return {};
+    }
+    const std::filesystem::path socket(waylandDisplay);
+    if (socket.is_absolute()) {
+        return socket.string();
+    }
+    return runtimeDir.empty() ? std::string() : (std::filesystem::path(runtimeDir) / socket).string();
+}
+
+bool IsWaylandPlatformPlugin(std::string_view fileName)
+{
+    return fileName.starts_with("libqwayland-") && fileName.ends_with(".so");
+}
+
+DisplaySituation ReadDisplaySituation(const CommandLine& commandLine)
+{
+    DisplaySituation out{.qtPlatform = !commandLine.platform.empty() ? commandLine.platform : env("QT_QPA_PLATFORM"),
+                         .x11Display = !commandLine.display.empty() ? commandLine.display : env("DISPLAY")};
+    const std::string socket = WaylandSocketPath(env("WAYLAND_DISPLAY"), env("XDG_RUNTIME_DIR"));
+    std::error_code error;
+    out.waylandSocket = !socket.empty() && std::filesystem::is_socket(socket, error);
+    // Where Qt itself looks for platform plugins, QT_PLUGIN_PATH included.
+    for (const QString& folder : QCoreApplication::libraryPaths()) {
+        const QStringList files = QDir(folder + QStringLiteral("/platforms")).entryList(QDir::Files);
+        out.waylandPlugin = out.waylandPlugin || std::any_of(files.begin(), files.end(), [](const QString& file) {
+                                return IsWaylandPlatformPlugin(file.toStdString());
+                            });
+    }
+    return out;
 }
 
 void UseDisplay(const DisplayChoice& display)

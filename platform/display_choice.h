@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Picks the display before Qt starts. X11 comes first, also through XWayland,
 // since only there may a program place its window and keep it on top; Wayland
@@ -6,8 +7,20 @@
 // abort with a core dump) becomes one plain line and status 1.
 
 #include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/command_line.h"
 
 namespace orbalune {
+
+// What the choice looks at, read by ReadDisplaySituation.
+struct DisplaySituation {
+    std::string qtPlatform;      // -platform, else QT_QPA_PLATFORM
+    std::string x11Display;      // -display, else DISPLAY
+    bool waylandSocket = false;  // WAYLAND_DISPLAY names a socket that is there
+    bool waylandPlugin = false;  // one of Qt's plugin folders holds its Wayland platform
+};
 
 struct DisplayChoice {
     bool available = false;
@@ -15,8 +28,18 @@ struct DisplayChoice {
     const char* why = "";  // the one line to print when there is no display
 };
 
-// Reads DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR and QT_QPA_PLATFORM.
-DisplayChoice ChooseDisplay();
+DisplayChoice ChooseDisplay(const DisplaySituation& situation);
+
+// The socket WAYLAND_DISPLAY names: itself when absolute, else in XDG_RUNTIME_DIR;
+// empty when it names none.
+std::string WaylandSocketPath(std::string_view waylandDisplay, std::string_view runtimeDir);
+
+// Whether a file of Qt's "platforms" plugin folder is its Wayland platform.
+bool IsWaylandPlatformPlugin(std::string_view fileName);
+
+// Reads the command line's choice, DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR,
+// QT_QPA_PLATFORM, and the plugin folders where Qt looks (QT_PLUGIN_PATH too).
+DisplaySituation ReadDisplaySituation(const CommandLine& commandLine);
 
 // Tells Qt which platforms to try, tunes it for X11 where that comes first, and
 // holds back what Qt says while it connects (see start_messages.h).

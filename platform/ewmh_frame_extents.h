@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decoration as the X11 window manager itself states it in the window's
 // _NET_FRAME_EXTENTS. The toolkit's own measure of the frame lags behind it (some

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fixed_size_in_place.h"
 
 #include <QEvent>

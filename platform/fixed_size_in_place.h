@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Fixing a shown top-level window at a new size without naming its position.
 // Qt's own resize of a window placed by the program tells the window manager the

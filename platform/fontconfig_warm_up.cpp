@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/fontconfig_warm_up.h"
 
 #include <fontconfig/fontconfig.h>

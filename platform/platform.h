@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The platform's face: what the window asks of the desktop and the kernel, and
 // the real pieces behind each request. Everything that speaks xcb, EWMH,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/precise_tick_timer.h"
 
 #include <algorithm>

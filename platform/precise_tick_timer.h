@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A Qt single-shot precise timer aimed at a wall-clock instant. Qt timers run on
 // the monotonic clock, so the delay is taken from the wall clock at arming time;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What Qt says while it connects to the display is held back: where no display
 // answers, Qt's fatal message (which would abort with a core dump) becomes one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A tick at an instant: a one-shot timer aimed at a wall-clock time, which the
 // window re-arms on every tick. Emits fired() once per arming.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/timerfd_tick_timer.h"
 
 #include <QSocketNotifier>

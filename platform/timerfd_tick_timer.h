@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Linux: the tick is an absolute CLOCK_REALTIME timer, so it wakes exactly at the
 // wall-clock second, and TFD_TIMER_CANCEL_ON_SET wakes it at once when the clock

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the toolkit measures around the window once it is framed: the decoration
 // where the window manager states none of its own. Nothing tells when framing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A frame height: how tall the window manager's decoration of a top-level window
 // is (title bar and borders, top and bottom together, in device pixels), and when

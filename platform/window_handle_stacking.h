@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // On X11 the request becomes _NET_WM_STATE_ABOVE. Setting the flag on the
 // window handle, not the widget, keeps the same native window: the widget's

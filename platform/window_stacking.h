@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A stacking request: keeps a top-level window above all others, or releases it,
 // without moving, resizing or re-creating it. Nobody looks at whether the window

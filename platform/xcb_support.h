@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every xcb caller here needs: the application's X connection, and replies
 // that free themselves (xcb hands each one over to be freed with free()).

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws Orbalune's 32 x 32, 16-colour icon (a globe with a clock face and a
 crescent moon) as XPM for the window, and as an SVG for the desktop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The colour dialog as the window uses it: modal, opened on a preset colour.
 // An interface, so that tests answer the dialog instead of a user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Colours are kept as the 32-bit 0x00BBGGRR values the window state holds and
 // converted to Qt here only, so that red never ends up in the blue byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's one colour dialog object. It keeps the preset colour between
 // openings (Qt's dialog forgets it), shared by the background and text buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one window: ten city Rows side by side, five small buttons, the clock.
 // Controls, handlers and window variables carry the names the program has always

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window does when the clock ticks or the user acts.
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the window shows at creation, in one place: rectangles in twips,
 // colours as 0x00BBGGRR, fonts, texts, tooltips, tab indices, stacking order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's outer height (title bar and borders included) is laid out in
 // twips, but the window manager decides the decoration: this turns one into the

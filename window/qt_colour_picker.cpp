@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/qt_colour_picker.h"
 
 #include <QColorDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real colour dialog: Qt's own, in Japanese like the rest of the window.
 

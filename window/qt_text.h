@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout's texts are UTF-16 views and its control names Latin-1; Qt wants QString.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every position and size of the window is laid out in twips, 1440 to the inch;
 // this is the one place where twips become the toolkit's pixels.

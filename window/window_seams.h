@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window needs from outside, handed to it whole: the real pieces in the
 // program, stand-ins in the tests, which drive the real window with a fake clock,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Source me. A private virtual X display with a real window manager.
 #   xsession_start [wm] [dpi] -> exports DISPLAY, waits until the window manager
 #                                frames windows; wm: openbox (default), kwin,

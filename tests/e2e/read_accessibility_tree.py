@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """read_accessibility_tree.py <dpi>: Orbalune over AT-SPI as a screen reader reads it: Row 1 where it
 really is, its time box named after its city, each button by its action, renamed once pressed."""
 import contextlib, sys, time

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What only a real display and window manager show, under one of several:
 #   window_e2e.sh <orbalune> <openbox|kwin|mutter|xfwm4> [dpi]
 # One session for every case; each case is a function. Expected heights follow

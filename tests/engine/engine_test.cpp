@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The city table checked by the facts it must keep, and every text of the tick
 // checked against the C library's calendar over more than a century.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Qt says while the program connects to the display is held back, whichever
 // thread says it, and none of it is lost.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real tick timers against the real clock: a late instant at once, stop means
 // stop, the last arming wins, never early; and the timerfd asks the kernel to wake
 // it when the wall clock is set.

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# timer_refused_test.sh <orbalune> <refuse_timerfd.so>: with the kernel's timer refused (created or armed), the
+# SPDX-License-Identifier: GPL-3.0-or-later
+# timer_refused_test.sh <orbalune> <refuse_calls.so>: with the kernel's timer refused (created or armed), the
 # program still ticks, on Qt's timer, and says so in one line on stderr.
 set -uo pipefail
 program=$1 preload=$2

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # lint_fails_test.sh <build>: scripts/lint fails when clang-tidy crashes or fails without a word, passes when
 # it is clean, and its include check fails on an include against the house's direction.
 set -uo pipefail

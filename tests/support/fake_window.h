@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real window wired to stand-ins for the clock, the tick timer, the colour
 // dialog and the always-on-top request, so tests drive it without waiting.

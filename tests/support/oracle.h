@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a Row must show, worked out by the C library's calendar: it shares nothing
 // with the clock's own std::chrono arithmetic, so it can judge it.

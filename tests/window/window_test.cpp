@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real window driven as a user drives it, with a fake clock, timer, colour
 // dialog and stacking request. Runs at 96 DPI and at 144; `window_test longRun`
 // with ORBALUNE_TICKS=604800 is the seven-day soak, ORBALUNE_SEED replays another.
