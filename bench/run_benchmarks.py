@@ -7,6 +7,7 @@ private Xvfb display with openbox, and prints a table of what it measured here.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
  ... [--runs 11] [--cpu-seconds 60] [--precision-minutes 10] [--skip-startup] [--accessibility]
+  bench/run_benchmarks.py BUILD_DIR --against OTHER_BUILD_DIR [--runs 31]
 
 start-up: exec until the window is mapped and its pixels are painted (the X
 server is polled about every millisecond); memory: VmRSS after 5 s; CPU: time on
@@ -243,6 +244,22 @@ def startup_table(build, d, xvfb, a):
           f"{1000 * (x['cpu'] + x['xcpu']):.1f} and the minimal Qt clock's {1000 * (c['cpu'] + c['xcpu']):.1f}")
 
 
+def comparison_table(build, other, d, runs):
+    """Start-up of the program of two builds (say, with and without a set of
+    compiler flags), alternating start by start."""
+    programs = [(build, [f'{build}/app/orbalune']), (other, [f'{other}/app/orbalune'])]
+    starts = {name: [] for name, _ in programs}
+    for _ in range(runs):
+        for name, cmd in programs:
+            starts[name].append(1000 * start_once(cmd, d))
+    print(f'| build | start-up median of {runs} alternating (ms) | quartiles (ms) | fastest, slowest (ms) |')
+    print('|---|---|---|---|')
+    for name, times in starts.items():
+        q = statistics.quantiles(times, n=4)
+        print(f'| {name} | {statistics.median(times):.1f} | {q[0]:.1f} – {q[2]:.1f} | '
+              f'{min(times):.1f}, {max(times):.1f} |')
+
+
 def precision_table(build, d, minutes):
     print(f'tick precision, both programs at once for {minutes:g} min of real time:')
     print('| program | ticks | lag p50 (ms) | lag p99 (ms) | lag max (ms) | skipped s | repeated s |')
@@ -265,6 +282,8 @@ def main():
     ap.add_argument('--cpu-seconds', type=float, default=60)
     ap.add_argument('--precision-minutes', type=float, default=0)
     ap.add_argument('--skip-startup', action='store_true', help='only the precision run')
+    ap.add_argument('--against', metavar='OTHER_BUILD',
+                    help="only compare the start-up of this build's program with OTHER_BUILD's")
     ap.add_argument('--accessibility', action='store_true',
                     help="as with a screen reader running: Qt programs bridge to AT-SPI")
     a = ap.parse_args()
@@ -280,7 +299,9 @@ def main():
         time.sleep(1.5)
     try:
         print(f'Measured on this machine ({os.cpu_count()} cores), {time.strftime("%Y-%m-%d %H:%M")}:')
-        if not a.skip_startup:
+        if a.against:
+            comparison_table(build, os.path.abspath(a.against), d, a.runs)
+        elif not a.skip_startup:
             startup_table(build, d, xvfb, a)
         if a.precision_minutes > 0:
             precision_table(build, d, a.precision_minutes)
