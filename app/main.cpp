@@ -42,7 +42,7 @@ int main(int argc, char* argv[])
     case orbalune::CommandLine::Action::Run:
         break;
     }
-    const orbalune::DisplayChoice display = orbalune::ChooseDisplay(orbalune::ReadDisplaySituation(commandLine));
+    const orbalune::DisplayChoice display = orbalune::ChooseDisplay(orbalune::ReadDisplaySituation(), commandLine);
     if (!display.available) {
         std::fprintf(stderr, "%s\n", display.why);
         return EXIT_FAILURE;

@@ -25,13 +25,13 @@ constexpr const char* kNoDisplay =
 
 }  // namespace
 
-DisplayChoice ChooseDisplay(const DisplaySituation& situation)
+DisplayChoice ChooseDisplay(const DisplaySituation& situation, const CommandLine& commandLine)
 {
-    if (!situation.qtPlatform.empty()) {
+    if (!commandLine.platform.empty() || !situation.qtPlatform.empty()) {
         return {true, ""};  // the user asked for a platform: theirs to answer for
     }
     const bool wayland = situation.waylandSocket && situation.waylandPlugin;
-    if (!situation.x11Display.empty()) {
+    if (!commandLine.display.empty() || !situation.x11Display.empty()) {
         return {true, wayland ? "xcb;wayland" : "xcb", kNoDisplay};  // X first, also through XWayland
     }
     if (wayland) {
@@ -62,10 +62,9 @@ bool IsWaylandPlatformPlugin(std::string_view fileName)
     return fileName.starts_with("libqwayland-") && fileName.ends_with(".so");
 }
 
-DisplaySituation ReadDisplaySituation(const CommandLine& commandLine)
+DisplaySituation ReadDisplaySituation()
 {
-    DisplaySituation out{.qtPlatform = !commandLine.platform.empty() ? commandLine.platform : env("QT_QPA_PLATFORM"),
-                         .x11Display = !commandLine.display.empty() ? commandLine.display : env("DISPLAY")};
+    DisplaySituation out{.qtPlatform = env("QT_QPA_PLATFORM"), .x11Display = env("DISPLAY")};
     const std::string socket = WaylandSocketPath(env("WAYLAND_DISPLAY"), env("XDG_RUNTIME_DIR"));
     std::error_code error;
     out.waylandSocket = !socket.empty() && std::filesystem::is_socket(socket, error);

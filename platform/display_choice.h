@@ -14,10 +14,10 @@
 
 namespace orbalune {
 
-// What the choice looks at, read by ReadDisplaySituation.
+// What the choice looks at in the environment, read by ReadDisplaySituation.
 struct DisplaySituation {
-    std::string qtPlatform;      // -platform, else QT_QPA_PLATFORM
-    std::string x11Display;      // -display, else DISPLAY
+    std::string qtPlatform;      // QT_QPA_PLATFORM
+    std::string x11Display;      // DISPLAY
     bool waylandSocket = false;  // WAYLAND_DISPLAY names a socket that is there
     bool waylandPlugin = false;  // one of Qt's plugin folders holds its Wayland platform
 };
@@ -28,7 +28,8 @@ struct DisplayChoice {
     const char* why = "";  // the one line to print when there is no display
 };
 
-DisplayChoice ChooseDisplay(const DisplaySituation& situation);
+// The command line's -platform and -display count as choices too, before the environment's.
+DisplayChoice ChooseDisplay(const DisplaySituation& situation, const CommandLine& commandLine);
 
 // The socket WAYLAND_DISPLAY names: itself when absolute, else in XDG_RUNTIME_DIR;
 // empty when it names none.
@@ -37,9 +38,9 @@ std::string WaylandSocketPath(std::string_view waylandDisplay, std::string_view 
 // Whether a file of Qt's "platforms" plugin folder is its Wayland platform.
 bool IsWaylandPlatformPlugin(std::string_view fileName);
 
-// Reads the command line's choice, DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR,
-// QT_QPA_PLATFORM, and the plugin folders where Qt looks (QT_PLUGIN_PATH too).
-DisplaySituation ReadDisplaySituation(const CommandLine& commandLine);
+// Reads DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR, QT_QPA_PLATFORM, and the plugin
+// folders where Qt looks (QT_PLUGIN_PATH too).
+DisplaySituation ReadDisplaySituation();
 
 // Tells Qt which platforms to try, tunes it for X11 where that comes first, and
 // holds back what Qt says while it connects (see start_messages.h).

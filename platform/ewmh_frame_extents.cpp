@@ -7,10 +7,10 @@
 #include <array>
 #include <chrono>
 #include <cstdint>
-#include <cstring>
 #include <string_view>
 #include <thread>
 
+#include "platform/window_manager_hints.h"
 #include "platform/xcb_support.h"
 
 namespace orbalune {
@@ -112,14 +112,11 @@ bool EwmhFrameExtents::read()
 {
     const auto reply = OwnedReply(xcb_get_property_reply(
         connection_, xcb_get_property(connection_, 0, window_, extents_, XCB_ATOM_CARDINAL, 0, 4), nullptr));
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != 16) {
-        return false;
+    const auto height = reply ? FrameExtentsHeight(reply->format, PropertyBytes(*reply)) : std::nullopt;
+    if (height) {
+        height_ = *height;
     }
-    // left, right, top, bottom
-    std::array<std::uint32_t, 4> sides{};
-    std::memcpy(sides.data(), xcb_get_property_value(reply.get()), sizeof sides);
-    height_ = static_cast<int>(sides[2] + sides[3]);
-    return true;
+    return height.has_value();
 }
 
 bool EwmhFrameExtents::nativeEventFilter(const QByteArray& eventType, void* message, qintptr* /*result*/)

@@ -4,24 +4,13 @@
 #include <QEvent>
 #include <QWidget>
 #include <QWindow>
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 
+#include "platform/window_manager_hints.h"
 #include "platform/xcb_support.h"
 
 namespace orbalune {
-
-namespace {
-
-// WM_NORMAL_HINTS: eighteen 32-bit fields; the flags, then the limits in pixels.
-constexpr std::size_t kSizeHintFields = 18;
-constexpr std::uint32_t kHasMinAndMaxSize = (1U << 4U) | (1U << 5U);
-constexpr std::size_t kMinHeight = 6;
-constexpr std::size_t kMaxHeight = 8;
-
-}  // namespace
 
 FixedSizeInPlace::FixedSizeInPlace(QWidget& window) : QObject(&window), window_(window) {}
 
@@ -57,23 +46,18 @@ bool FixedSizeInPlace::askWindowManager(const QSize& size)
     const auto id = static_cast<xcb_window_t>(window_.winId());
     const auto reply = OwnedReply(xcb_get_property_reply(
         connection,
-        xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, kSizeHintFields),
+        xcb_get_property(connection, 0, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 0, SizeHints{}.size()),
         nullptr));
-    std::array<std::uint32_t, kSizeHintFields> hints{};
-    if (!reply || reply->format != 32 || xcb_get_property_value_length(reply.get()) != sizeof hints) {
-        return false;
-    }
-    std::memcpy(hints.data(), xcb_get_property_value(reply.get()), sizeof hints);
-    if ((hints.at(0) & kHasMinAndMaxSize) != kHasMinAndMaxSize) {
-        return false;  // not fixed yet: nothing to keep
-    }
     // The new height limits in one write, the width's left as Qt wrote them: a
     // window manager shown a range for a moment would decorate the window as
     // resizable (openbox adds a grip to the frame).
     const auto height = static_cast<std::uint32_t>(std::lround(size.height() * window_.devicePixelRatioF()));
-    hints.at(kMinHeight) = hints.at(kMaxHeight) = height;
+    const auto hints = reply ? FixedHeightHints(reply->format, PropertyBytes(*reply), height) : std::nullopt;
+    if (!hints) {
+        return false;  // no size hints, or not fixed yet: nothing to keep
+    }
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS, XCB_ATOM_WM_SIZE_HINTS, 32,
-                        kSizeHintFields, hints.data());
+                        hints->size(), hints->data());
     xcb_configure_window(connection, id, XCB_CONFIG_WINDOW_HEIGHT, &height);
     xcb_flush(connection);
     return true;

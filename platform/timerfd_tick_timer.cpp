@@ -73,16 +73,15 @@ void TimerFdTickTimer::stop()
     timerfd_settime(fd_, 0, &disarmed, nullptr);
 }
 
+bool TickIsDue(long got, int error) { return got >= 0 || error != EAGAIN; }
+
 void TimerFdTickTimer::onReadable()
 {
     std::uint64_t expirations = 0;
     const ssize_t got = ::read(fd_, &expirations, sizeof expirations);
-    if (got < 0 && errno == EAGAIN) {
-        return;  // spurious wake-up: nothing expired, nothing was set
+    if (TickIsDue(got, errno)) {  // the tick shows the time now and re-arms for the next second
+        emit fired();
     }
-    // Either the second arrived, or (ECANCELED) the wall clock was set: in both
-    // cases the tick shows the time now and re-arms for the next second.
-    emit fired();
 }
 
 }  // namespace orbalune

@@ -14,6 +14,11 @@ class QSocketNotifier;
 
 namespace orbalune {
 
+// Whether a read of the timer's descriptor (its result and errno) means a tick is
+// due: the second arrived, or (ECANCELED) the wall clock was set and the time shown
+// must follow it at once. Only "nothing yet" (EAGAIN) is no tick.
+bool TickIsDue(long got, int error);
+
 class TimerFdTickTimer final : public TickTimer {
     Q_OBJECT
 public:

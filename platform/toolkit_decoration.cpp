@@ -4,9 +4,12 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
-#include <cmath>
+
+#include "platform/window_manager_hints.h"
 
 namespace orbalune {
+
+std::optional<int> NextLookAfter(int ms) { return ms < 2500 ? std::optional(ms * 2) : std::nullopt; }
 
 ToolkitDecoration::ToolkitDecoration(QWidget& window) : window_(window)
 {
@@ -16,13 +19,8 @@ ToolkitDecoration::ToolkitDecoration(QWidget& window) : window_(window)
 
 int ToolkitDecoration::heightPx() const
 {
-    const int margins = window_.frameGeometry().height() - window_.geometry().height();
-    // Some window managers frame the window in a larger window that also holds
-    // a shadow; what the toolkit measures then is no decoration at all.
-    if (margins <= 0 || margins > window_.geometry().height()) {
-        return 0;
-    }
-    return static_cast<int>(std::lround(margins * window_.devicePixelRatioF()));
+    return DecorationFromMargins(window_.frameGeometry().height(), window_.geometry().height(),
+                                 window_.devicePixelRatioF());
 }
 
 bool ToolkitDecoration::eventFilter(QObject* watched, QEvent* event)
@@ -43,8 +41,8 @@ void ToolkitDecoration::watch()
             reported_ = now;
             emit changed();
         }
-        if (timer->interval() < 2500) {
-            timer->start(timer->interval() * 2);
+        if (const auto next = NextLookAfter(timer->interval())) {
+            timer->start(*next);
         } else {
             timer->deleteLater();
         }

@@ -4,11 +4,17 @@
 // where the window manager states none of its own. Nothing tells when framing
 // happens, so it looks again at growing intervals after each show.
 
+#include <optional>
+
 #include "platform/window_decoration.h"
 
 class QWidget;
 
 namespace orbalune {
+
+// When to look at the frame again after looking `ms` after a show: twice as late,
+// until it has settled for seconds; then nothing more.
+std::optional<int> NextLookAfter(int ms);
 
 class ToolkitDecoration final : public WindowDecoration {
     Q_OBJECT

@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # What only a real display and window manager show, under one of several:
-#   window_e2e.sh <orbalune> <openbox|kwin|mutter|xfwm4> [dpi]
+#   window_e2e.sh <orbalune> <openbox|kwin|mutter|xfwm4> <dpi> [refuse_calls.so]
 # One session for every case; each case is a function. Expected heights follow
 # from the frame the window manager reports, not from a table per desktop.
 set -uo pipefail
-program=$1 wm=$2 dpi=${3:-96}
+program=$1 wm=$2 dpi=$3 preload=${4:-}
 . "$(dirname "$0")/../../scripts/lib/xsession.sh"
 case $wm in kwin) wm_exe=kwin_x11 ;; *) wm_exe=$wm ;; esac
 command -v "$wm_exe" >/dev/null || { echo "SKIP: $wm_exe is not installed (scripts/setup installs it)"; exit 77; }
@@ -15,9 +15,12 @@ trap 'kill $pid $watch 2>/dev/null; xsession_stop' EXIT
 xsession_start "$wm" "$dpi" || { echo "FAIL: no $wm session"; exit 1; }
 
 px() { awk -v t="$1" -v d="$dpi" 'BEGIN { print t * d / 1440 }'; }  # twips to device pixels, unrounded
-near() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a - b <= 1 && b - a <= 1) }'; }  # within 1 device px
+pxi() { awk -v t="$1" -v d="$dpi" 'BEGIN { printf "%d", t * d / 1440 + 0.5 }'; }  # rounded
+near() {  # near <what> <got> <want>: within 1 device px
+  awk -v a="$2" -v b="$3" 'BEGIN { exit !(a - b <= 1 && b - a <= 1) }' || fail "$1 $2 px, want $3"
+}
 start() {
-  "$program" 2>/dev/null & pid=$!
+  "$program" 2>"$XSESSION_DIR/stderr" & pid=$!
   win=$(xsession_wait_window Orbalune 10) || { fail "the window did not map"; return 1; }
   for _ in $(seq 100); do xprop -id "$win" _NET_FRAME_EXTENTS 2>/dev/null | grep -q '=' && break; sleep 0.05; done
   sleep 0.5  # let the program settle its height on the frame it got
@@ -52,18 +55,20 @@ case_heights_and_place() {
   tall=$(awk -v s="$short" -v d="$(px 40)" 'BEGIN { print s + d }')
   click_twips 100 620; h1=$(client Height)   # cmdFm
   click_twips 100 620; h2=$(client Height)
-  echo "$wm, $dpi dpi: decoration $deco; client first $first, then $h0 / $h1 / $h2; outer" \
-    "$((deco + h0)) / $((deco + h1)) / $((deco + h2)); client x,y,width $where"
+  echo "$wm, $dpi dpi: decoration $deco; client first $first, then $h0 / $h1 / $h2; client x,y,width $where"
   # Only a window manager that answers a request before the map can frame the
   # window right at once; KWin does not offer it and is followed a moment later.
   if xprop -root _NET_SUPPORTED | grep -q _NET_REQUEST_FRAME_EXTENTS; then
-    near "$first" "$h0" || fail "first frame client height $first, settled at $h0"
+    near "client height when first framed" "$first" "$h0"
   fi
-  near "$((deco + h0))" "$short" && near "$((deco + h1))" "$tall" && near "$h2" "$h0" ||
-    fail "outer heights $((deco + h0)) / $((deco + h1)) / $((deco + h2)), want $short / $tall / $short"
+  near "short outer height" "$((deco + h0))" "$short"
+  near "tall outer height" "$((deco + h1))" "$tall"
+  near "short outer height again" "$((deco + h2))" "$short"
   awk -v h="$h0" -v t="$(px 650)" 'BEGIN { exit !(h >= t) }' || fail "client $h0 px high cuts off the time boxes"
   IFS=, read -r x y w <<<"$where"
-  near "$x" "$(px 495)" && near "$y" "$(px 720)" && near "$w" "$(px 11415)" || fail "client at $where, want 495,720,11415 twips"
+  near "client left" "$x" "$(px 495)"
+  near "client top" "$y" "$(px 720)"
+  near "client width" "$w" "$(px 11415)"
   [ "$(place)" = "$where" ] || fail "height switch moved the corner or changed the width"
   stop
 }
@@ -103,12 +108,31 @@ case_place_under_load() {
   for i in $(seq 20); do
     start || break
     IFS=, read -r x y w <<<"$(place)"; stop
-    near "$x" "$(px 495)" && near "$y" "$(px 720)" || { fail "start $i under load: client at $x,$y"; break; }
+    near "start $i under load: client left" "$x" "$(px 495)" && near "start $i under load: client top" "$y" "$(px 720)" ||
+      break
   done
   pkill -P $$ -x timeout
 }
 
+# With the kernel's timer refused, created or armed, the clock ticks on Qt's and says so in one line.
+case_timer_refused() {
+  local call changed
+  for call in timerfd_settime timerfd_create; do
+    ORBALUNE_REFUSE=$call LD_PRELOAD=$preload start || return
+    import -window "$win" -crop "$(pxi 1020)x$(pxi 200)+$(pxi 5400)+$(pxi 450)" +repage "$XSESSION_DIR/a.png"  # txtJihun(6)
+    sleep 1.1
+    import -window "$win" -crop "$(pxi 1020)x$(pxi 200)+$(pxi 5400)+$(pxi 450)" +repage "$XSESSION_DIR/b.png"
+    changed=$(compare -metric AE "$XSESSION_DIR/a.png" "$XSESSION_DIR/b.png" null: 2>&1)
+    [ "$changed" != 0 ] || fail "$call refused: the home time box did not change in 1.1 s"
+    [ "$(grep -c "$call.*late" "$XSESSION_DIR/stderr")" = 1 ] || fail "$call refused: stderr said $(cat "$XSESSION_DIR/stderr")"
+    stop
+  done
+}
+
+# An ASan build wants its runtime first; the preload goes in after it.
+export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
 cases=(case_heights_and_place case_topmost case_quit)
+[ -z "$preload" ] || cases+=(case_timer_refused)
 [ "$dpi" = 96 ] || cases+=(case_screen_reader)
 [ "$wm" != kwin ] || cases+=(case_place_under_load)
 for case in "${cases[@]}"; do "$case"; done

@@ -16,27 +16,34 @@ using orbalune::WallClock;
 class TickTimerTest : public QObject {
     Q_OBJECT
 private slots:
+    void firesOncePerArmingAtItsInstant_data()
+    {
+        QTest::addColumn<bool>("timerfd");
+        QTest::newRow("the kernel's timerfd") << true;
+        QTest::newRow("Qt's precise timer") << false;
+    }
+
     void firesOncePerArmingAtItsInstant()
     {
-        for (const bool timerfd : {true, false}) {
-            const std::unique_ptr<orbalune::TickTimer> timer =
-                timerfd ? std::unique_ptr<orbalune::TickTimer>(orbalune::TimerFdTickTimer::create())
-                        : std::make_unique<orbalune::PreciseTickTimer>();
-            std::vector<WallClock::time_point> fired;
-            connect(timer.get(), &orbalune::TickTimer::fired, this, [&] { fired.push_back(WallClock::now()); });
-            timer->armAt(WallClock::now() - 5s);
-            QTRY_COMPARE_WITH_TIMEOUT(fired.size(), std::size_t{1}, 200);
-            timer->armAt(WallClock::now() + 50ms);
-            timer->stop();
-            QTest::qWait(150);
-            const auto target = WallClock::now() + 150900us;  // not a whole millisecond away
-            timer->armAt(WallClock::now() + 40ms);
-            timer->armAt(target);
-            QVERIFY(QSignalSpy(timer.get(), &orbalune::TickTimer::fired).wait(1000));  // a loop that wakes on time
-            QCOMPARE(fired.size(), std::size_t{2});
-            QVERIFY2(fired[1] >= target && fired[1] - target < 50ms,
-                     qPrintable(QString::number((fired[1] - target) / 1us)));
-        }
+        QFETCH(bool, timerfd);
+        const std::unique_ptr<orbalune::TickTimer> timer =
+            timerfd ? std::unique_ptr<orbalune::TickTimer>(orbalune::TimerFdTickTimer::create())
+                    : std::make_unique<orbalune::PreciseTickTimer>();
+        std::vector<WallClock::time_point> fired;
+        connect(timer.get(), &orbalune::TickTimer::fired, this, [&] { fired.push_back(WallClock::now()); });
+        timer->armAt(WallClock::now() - 5s);
+        QTRY_COMPARE_WITH_TIMEOUT(fired.size(), std::size_t{1}, 200);  // an instant past fires at once
+        timer->armAt(WallClock::now() + 50ms);
+        timer->stop();
+        QTest::qWait(150);
+        QCOMPARE(fired.size(), std::size_t{1});           // stopped means stopped
+        const auto target = WallClock::now() + 150900us;  // not a whole millisecond away
+        timer->armAt(WallClock::now() + 40ms);
+        timer->armAt(target);
+        QVERIFY(QSignalSpy(timer.get(), &orbalune::TickTimer::fired).wait(1000));  // a loop that wakes on time
+        QCOMPARE(fired.size(), std::size_t{2});                                    // the last arming alone
+        QVERIFY2(fired[1] >= target, qPrintable(QString("%1 us early").arg((target - fired[1]) / 1us)));
+        QVERIFY2(fired[1] - target < 50ms, qPrintable(QString("%1 us late").arg((fired[1] - target) / 1us)));
     }
 
     void wakesWhenTheWallClockIsSet()

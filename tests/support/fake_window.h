@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The real window wired to stand-ins for the clock, the tick timer, the colour
-// dialog and the always-on-top request, so tests drive it without waiting.
+// The real window wired to stand-ins for the clock, the tick timer, the colour dialog and the always-on-top
+// request, so tests drive it without waiting; and lists of "control value" that name the control that differs.
 
 #include <QColor>
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QTest>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <new>
 #include <utility>
@@ -19,6 +21,8 @@
 #include "window/frm1.h"
 
 namespace orbalune::testing {
+
+using Read = std::function<QString(QWidget*)>;
 
 // It can also move on by `step` after every reading, as a real clock does while a tick runs.
 struct FakeClock final : ClockSource {
@@ -34,22 +38,20 @@ struct FakeTimer final : TickTimer {
     void stop() override { stopped = true; }
 };
 
-// Answers in turn: a colour confirmed, nullopt cancelled (also once the script is
-// out), an invalid colour a dialog that fails (it runs out of memory).
+// Answers in turn: a colour confirmed, an invalid one cancelled (also once the script is out), a transparent
+// one a dialog that fails (it runs out of memory).
 struct ScriptedColours final : ColourPicker {
-    std::deque<std::optional<QColor>> answers;
+    std::deque<QColor> answers;
     std::vector<QColor> presets;  // what each opening showed
     std::optional<QColor> pick(const QColor& preset, QWidget*) override
     {
         presets.push_back(preset);
-        const std::optional<QColor> answer = answers.empty() ? std::nullopt : answers.front();
-        if (!answers.empty()) {
-            answers.pop_front();
-        }
-        if (answer && !answer->isValid()) {
+        const QColor answer = answers.empty() ? QColor() : answers.front();
+        answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
+        if (answer == Qt::transparent) {
             throw std::bad_alloc();
         }
-        return answer;
+        return answer.isValid() ? std::optional(answer) : std::nullopt;
     }
 };
 
@@ -64,6 +66,7 @@ struct FakeWindow {
     ScriptedColours* colours = new ScriptedColours;
     RecordingStacking* stacking = new RecordingStacking;
     std::unique_ptr<Frm1> window;
+    mutable QHash<QString, QWidget*> found;  // a soak looks up 30 controls a tick; they live as long as the window
 
     explicit FakeWindow(WallClock::time_point start)
     {
@@ -72,36 +75,82 @@ struct FakeWindow {
             WindowSeams{std::unique_ptr<ClockSource>(clock), std::unique_ptr<TickTimer>(timer),
                         std::unique_ptr<ColourPicker>(colours), std::unique_ptr<WindowStacking>(stacking)});
     }
-    mutable QHash<QString, QObject*> found;  // a soak looks up 30 controls a tick; they live as long as the window
     template <typename T = QWidget>
     T* find(const QString& name) const
     {
-        QObject*& control = found[name];
-        control = control != nullptr ? control : window->findChild<QObject*>(name);
+        QWidget*& control = found[name];
+        control = control != nullptr ? control : name == "frm1" ? window.get() : window->findChild<QWidget*>(name);
         return qobject_cast<T*>(control);
     }
     template <typename T = QWidget>
     T* row(const char* control, Row r) const
     {
-        return find<T>(QStringLiteral("%1(%2)").arg(QLatin1String(control)).arg(r.number()));
+        return find<T>(named(control, r));
     }
     QString cityOf(Row r) const { return row<QLabel>("lblMati", r)->text(); }
-    QString dateOf(Row r) const { return row<QLabel>("lblTukihi", r)->text(); }
-    QString timeOf(Row r) const { return row<QLineEdit>("txtJihun", r)->text(); }
     void tickAt(WallClock::time_point when) { clock->time = when, emit timer->fired(); }
+    void show() const
+    {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+    void click(const QString& name) const { QTest::mouseClick(find(name), Qt::LeftButton); }
 
-    // Every Row that names a city of the table, and the home row, against the
-    // oracle for one reading: the first difference, or nothing.
+    // A Row's control is known by its name and Row, as "lblMati(3)"; without a Row, that of every Row.
+    static QString named(const char* control, Row r) { return QString("%1(%2)").arg(control).arg(r.number()); }
+    static QStringList named(const char* control)
+    {
+        QStringList out;
+        for (const Row r : kAllRows) {
+            out << named(control, r);
+        }
+        return out;
+    }
+    // "name value" for each name: the values in turn, or the one value for all.
+    static QStringList zip(const QStringList& names, const QStringList& values)
+    {
+        QStringList out;
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            out << names.at(i) + ' ' + values.at(values.size() == 1 ? 0 : i);
+        }
+        return out;
+    }
+    // "name value" read from each named control that exists (a chooser is built when its Row is first
+    // clicked), so that comparing lists names the control that differs. A name may carry more after a space.
+    [[nodiscard]] QStringList each(const QStringList& names, const Read& read) const
+    {
+        QStringList out;
+        for (const QString& entry : names) {
+            if (QWidget* control = find(entry.section(' ', 0, 0))) {
+                out << entry.section(' ', 0, 0) + ' ' + read(control);
+            }
+        }
+        return out;
+    }
+
+    // One letter a Row: S showing its city, C choosing, X both or neither (never allowed).
+    [[nodiscard]] QString rowStates() const
+    {
+        QString out;
+        for (const Row r : kAllRows) {
+            const QWidget* chooser = row("cmbMati", r);
+            const bool label = row("lblMati", r)->isVisibleTo(window.get());
+            out += label == (chooser != nullptr && chooser->isVisibleTo(window.get())) ? u'X' : label ? u'S' : u'C';
+        }
+        return out;
+    }
+
+    // Every Row that names a city of the table, and the home row, against the oracle for one reading: the
+    // first difference, or nothing.
     [[nodiscard]] QString differenceFrom(WallClock::time_point reading) const
     {
         for (const Row r : kAllRows) {
             const auto offset = FindCityOffset(cityOf(r).toStdU16String());
             const auto want = Expected(ToLocalSeconds(reading), offset.value_or(std::chrono::minutes{}), !offset);
-            const QString shown = dateOf(r) + u' ' + timeOf(r);
+            const QString shown = row<QLabel>("lblTukihi", r)->text() + ' ' + row<QLineEdit>("txtJihun", r)->text();
             const QString wanted = QString::fromStdU16String(want.date + u' ' + want.time);
             if ((offset || r == HomeRow) && shown != wanted) {
-                return QStringLiteral("Row %1 %2 shows %3, want %4")
-                    .arg(QString::number(r.number()), cityOf(r), shown, wanted);
+                return QString("Row %1 %2 shows %3, want %4").arg(r.number()).arg(cityOf(r), shown, wanted);
             }
         }
         return {};

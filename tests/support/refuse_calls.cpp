@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Preloaded into the program, makes the system refuse or hide what a sandbox, a
-// seccomp filter, an odd kernel or a sparse install would:
+// Preloaded into the program, makes the system refuse or hide what a sandbox, a seccomp filter, an odd
+// kernel or a sparse install would:
 //   ORBALUNE_REFUSE=timerfd_create|timerfd_settime  that call fails
 //   ORBALUNE_HIDE=PREFIX                            directory entries so named are not there
 #include <cerrno>
@@ -12,62 +12,46 @@
 
 namespace {
 
-bool refused(const char* call)
-{
-    const char* which = std::getenv("ORBALUNE_REFUSE");  // NOLINT(concurrency-mt-unsafe)
-    return which != nullptr && std::strcmp(which, call) == 0;
-}
-
-bool hidden(const char* name)
-{
-    const char* prefix = std::getenv("ORBALUNE_HIDE");  // NOLINT(concurrency-mt-unsafe)
-    return prefix != nullptr && std::strncmp(name, prefix, std::strlen(prefix)) == 0;
-}
-
+// The definition the program would have called.
 template <typename Function>
-Function* real(const char* name)
+Function* next(const char* call)
 {
-    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, name));
+    return reinterpret_cast<Function*>(dlsym(RTLD_NEXT, call));
+}
+
+template <typename Function, typename... Arguments>
+int refusedOr(const char* call, int error, Arguments... arguments)
+{
+    const char* refused = std::getenv("ORBALUNE_REFUSE");  // NOLINT(concurrency-mt-unsafe)
+    if (refused != nullptr && std::strcmp(refused, call) == 0) {
+        errno = error;
+        return -1;
+    }
+    return next<Function>(call)(arguments...);
+}
+
+template <typename Entry>
+Entry* unhidden(const char* call, DIR* dir)
+{
+    const char* hidden = std::getenv("ORBALUNE_HIDE");  // NOLINT(concurrency-mt-unsafe)
+    Entry* entry = next<Entry*(DIR*)>(call)(dir);
+    while (entry != nullptr && hidden != nullptr && std::strncmp(entry->d_name, hidden, std::strlen(hidden)) == 0) {
+        entry = next<Entry*(DIR*)>(call)(dir);
+    }
+    return entry;
 }
 
 }  // namespace
 
 extern "C" int timerfd_create(int clock, int flags)
 {
-    if (refused("timerfd_create")) {
-        errno = EMFILE;
-        return -1;
-    }
-    static auto* next = real<int(int, int)>("timerfd_create");
-    return next(clock, flags);
+    return refusedOr<int(int, int)>("timerfd_create", EMFILE, clock, flags);
 }
 
 extern "C" int timerfd_settime(int fd, int flags, const itimerspec* value, itimerspec* old)
 {
-    if (refused("timerfd_settime")) {
-        errno = EINVAL;
-        return -1;
-    }
-    static auto* next = real<int(int, int, const itimerspec*, itimerspec*)>("timerfd_settime");
-    return next(fd, flags, value, old);
+    return refusedOr<int(int, int, const itimerspec*, itimerspec*)>("timerfd_settime", EINVAL, fd, flags, value, old);
 }
 
-extern "C" dirent64* readdir64(DIR* dir)
-{
-    static auto* next = real<dirent64*(DIR*)>("readdir64");
-    dirent64* entry = next(dir);
-    while (entry != nullptr && hidden(entry->d_name)) {
-        entry = next(dir);
-    }
-    return entry;
-}
-
-extern "C" dirent* readdir(DIR* dir)
-{
-    static auto* next = real<dirent*(DIR*)>("readdir");
-    dirent* entry = next(dir);
-    while (entry != nullptr && hidden(entry->d_name)) {
-        entry = next(dir);
-    }
-    return entry;
-}
+extern "C" dirent* readdir(DIR* dir) { return unhidden<dirent>("readdir", dir); }
+extern "C" dirent64* readdir64(DIR* dir) { return unhidden<dirent64>("readdir64", dir); }
