@@ -99,11 +99,22 @@ void EwmhFrameExtents::request(xcb_window_t root, xcb_atom_t request)
     answerDue_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
 }
 
-void EwmhFrameExtents::awaitAnswer()
+bool AwaitAnswer(const std::function<bool()>& answered, std::chrono::steady_clock::time_point due)
 {
     using namespace std::chrono_literals;
-    while (answerDue_ && !read() && std::chrono::steady_clock::now() < *answerDue_) {
+    while (!answered()) {
+        if (std::chrono::steady_clock::now() >= due) {
+            return false;
+        }
         std::this_thread::sleep_for(500us);
+    }
+    return true;
+}
+
+void EwmhFrameExtents::awaitAnswer()
+{
+    if (answerDue_) {
+        AwaitAnswer([this] { return read(); }, *answerDue_);
     }
     answerDue_.reset();
 }

@@ -8,6 +8,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <xcb/xcb.h>
@@ -15,6 +16,13 @@
 #include "platform/window_decoration.h"
 
 class QWidget;
+
+namespace orbalune {
+
+// Asks `answered` every half millisecond until it says yes (true) or `due` has come (false).
+bool AwaitAnswer(const std::function<bool()>& answered, std::chrono::steady_clock::time_point due);
+
+}  // namespace orbalune
 
 namespace orbalune {
 

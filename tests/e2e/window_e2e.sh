@@ -87,7 +87,9 @@ case_topmost() {
 
 case_quit() {
   start || return; click_twips 7615 520; quits_by "cmdEND"
-  start || return; xdotool windowactivate --sync "$win" key Escape; quits_by "Esc"
+  start || return  # a window manager still busy framing the window may refuse to activate it for a moment
+  for _ in 1 2 3 4 5; do xdotool windowactivate --sync "$win" 2>/dev/null && break; sleep 0.5; done
+  xdotool key Escape; quits_by "Esc"
   start || return; wmctrl -i -c "$win"; quits_by "the window manager's close"
 }
 

@@ -14,6 +14,7 @@
 
 #include "platform/command_line.h"
 #include "platform/display_choice.h"
+#include "platform/ewmh_frame_extents.h"
 #include "platform/start_messages.h"
 #include "platform/timerfd_tick_timer.h"
 #include "platform/toolkit_decoration.h"
@@ -103,6 +104,7 @@ TEST(DisplayChoice, FindsTheWaylandSocketAndPlugin)
 {
     EXPECT_EQ(orbalune::WaylandSocketPath("wayland-0", "/run/user/1000"), "/run/user/1000/wayland-0");
     EXPECT_EQ(orbalune::WaylandSocketPath("/tmp/w-1", "/run/user/1000"), "/tmp/w-1");
+    EXPECT_EQ(orbalune::WaylandSocketPath("/tmp/w-1", ""), "/tmp/w-1") << "absolute, without a runtime folder";
     EXPECT_EQ(orbalune::WaylandSocketPath("wayland-0", ""), "");
     EXPECT_EQ(orbalune::WaylandSocketPath("", "/run/user/1000"), "");
     EXPECT_TRUE(orbalune::IsWaylandPlatformPlugin("libqwayland-egl.so"));
@@ -149,6 +151,15 @@ TEST(Timers, ToolkitLooksAtTheFrameEverLaterUntilItSettles)
         looks.push_back(*next);
     }
     EXPECT_EQ(looks, (std::vector{20, 40, 80, 160, 320, 640, 1280, 2560}));
+}
+
+TEST(WindowManagerHints, TheFrameIsAwaitedUntilAnsweredOrDue)
+{
+    int asked = 0;
+    const auto soon = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    EXPECT_TRUE(orbalune::AwaitAnswer([&] { return ++asked == 3; }, soon)) << "answered at the third look";
+    EXPECT_EQ(asked, 3) << "looks";
+    EXPECT_FALSE(orbalune::AwaitAnswer([] { return false; }, std::chrono::steady_clock::now())) << "never answered";
 }
 
 TEST(WindowManagerHints, DecorationIsNoShadowAndNoNothing)

@@ -149,7 +149,7 @@ struct FakeWindow {
             const auto want = Expected(ToLocalSeconds(reading), offset.value_or(std::chrono::minutes{}), !offset);
             const QString shown = row<QLabel>("lblTukihi", r)->text() + ' ' + row<QLineEdit>("txtJihun", r)->text();
             const QString wanted = QString::fromStdU16String(want.date + u' ' + want.time);
-            if ((offset || r == HomeRow) && shown != wanted) {
+            if ((offset || r == Row::number(6)) && shown != wanted) {  // the home row, whatever the code calls it
                 return QString("Row %1 %2 shows %3, want %4").arg(r.number()).arg(cityOf(r), shown, wanted);
             }
         }
