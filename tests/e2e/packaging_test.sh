@@ -37,7 +37,8 @@ case_deb() {
   deb=$(ls "$root"/orbalune_*.deb) depends=$(dpkg-deb -f "$deb" Depends)
   [[ $depends == *fonts-ipafont-gothic* ]] || fail "no font in Depends: $depends"
   [[ $depends == *libqt6widgets6* ]] || fail "no toolkit in Depends: $depends"
-  apt-get install --simulate "$deb" >"$root/apt.log" 2>&1 || fail "its dependencies do not resolve: $(cat "$root/apt.log")"
+  apt-get install --simulate "$deb" >"$root/apt.log" 2>&1 ||
+    fail "its dependencies do not resolve: $(cat "$root/apt.log")"
   # Not one tag, down to the pedantic ones; lintian's own word on stderr (say, on running as root) is no tag.
   tags=$(lintian -I --pedantic --fail-on error,warning,info,pedantic "$deb" 2>"$root/lintian.log") && [ -z "$tags" ] ||
     fail "lintian: $tags $(cat "$root/lintian.log")"

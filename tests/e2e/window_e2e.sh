@@ -34,7 +34,8 @@ click_twips() {  # a point of the client area, in twips; no --sync, which hangs 
 }
 stop() { kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; pid=''; }
 quits_by() {  # the process must end by itself with status 0
-  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done  # a sanitizer build checks for leaks as it ends
+  # A sanitizer build checks for leaks as it ends.
+  for _ in $(seq 300); do kill -0 "$pid" 2>/dev/null || break; sleep 0.05; done
   kill -0 "$pid" 2>/dev/null && { fail "still running after $1"; stop; return; }
   wait "$pid" || fail "exit status $? after $1"
   pid=''
@@ -49,9 +50,11 @@ case_heights_and_place() {
   deco=$(xprop -id "$win" _NET_FRAME_EXTENTS | awk -F'[=,]' '{ print $4 + $5 }') h0=$(client Height) where=$(place)
   # The client's height when the window manager framed it: the last size X saw before the reparenting.
   first=$(awk -v w="window $(printf '0x%x' "$win")," '/^[A-Za-z]+ event/ { ev = $1 } index($0, w) {
-    if (ev == "ReparentNotify") { print h; exit } if (match($0, /height [0-9]+/)) h = substr($0, RSTART + 7, RLENGTH - 7) }' "$XSESSION_DIR/events")
+    if (ev == "ReparentNotify") { print h; exit }
+    if (match($0, /height [0-9]+/)) h = substr($0, RSTART + 7, RLENGTH - 7) }' "$XSESSION_DIR/events")
   kill "$watch"; watch=''
-  short=$(awk -v a="$(px 1180)" -v d="$deco" -v t="$(px 650)" 'BEGIN { m = d + t; m = (m > int(m)) ? int(m) + 1 : m; print ((a > m) ? a : m) }')
+  short=$(awk -v a="$(px 1180)" -v d="$deco" -v t="$(px 650)" \
+    'BEGIN { m = d + t; m = (m > int(m)) ? int(m) + 1 : m; print ((a > m) ? a : m) }')
   tall=$(awk -v s="$short" -v d="$(px 40)" 'BEGIN { print s + d }')
   click_twips 100 620; h1=$(client Height)   # cmdFm
   click_twips 100 620; h2=$(client Height)
@@ -110,23 +113,25 @@ case_place_under_load() {
   for i in $(seq 20); do
     start || break
     IFS=, read -r x y w <<<"$(place)"; stop
-    near "start $i under load: client left" "$x" "$(px 495)" && near "start $i under load: client top" "$y" "$(px 720)" ||
-      break
+    near "start $i under load: client left" "$x" "$(px 495)" || break
+    near "start $i under load: client top" "$y" "$(px 720)" || break
   done
   pkill -P $$ -x timeout
 }
 
 # With the kernel's timer refused, created or armed, the clock ticks on Qt's and says so in one line.
 case_timer_refused() {
-  local call changed
+  local call changed home
   for call in timerfd_settime timerfd_create; do
     ORBALUNE_REFUSE=$call LD_PRELOAD=$preload start || return
-    import -window "$win" -crop "$(pxi 1020)x$(pxi 200)+$(pxi 5400)+$(pxi 450)" +repage "$XSESSION_DIR/a.png"  # txtJihun(6)
+    home="$(pxi 1020)x$(pxi 200)+$(pxi 5400)+$(pxi 450)"  # txtJihun(6)
+    import -window "$win" -crop "$home" +repage "$XSESSION_DIR/a.png"
     sleep 1.1
-    import -window "$win" -crop "$(pxi 1020)x$(pxi 200)+$(pxi 5400)+$(pxi 450)" +repage "$XSESSION_DIR/b.png"
+    import -window "$win" -crop "$home" +repage "$XSESSION_DIR/b.png"
     changed=$(compare -metric AE "$XSESSION_DIR/a.png" "$XSESSION_DIR/b.png" null: 2>&1)
     [ "$changed" != 0 ] || fail "$call refused: the home time box did not change in 1.1 s"
-    [ "$(grep -c "$call.*late" "$XSESSION_DIR/stderr")" = 1 ] || fail "$call refused: stderr said $(cat "$XSESSION_DIR/stderr")"
+    [ "$(grep -c "$call.*late" "$XSESSION_DIR/stderr")" = 1 ] ||
+      fail "$call refused: stderr said $(cat "$XSESSION_DIR/stderr")"
     stop
   done
 }

@@ -13,7 +13,8 @@ says() {  # says <status> <lines, or any> <word on stderr, or stdout for status 
   "$@" >"$dir/out" 2>"$dir/err"; rc=$?
   out=$dir/err; [ "$status" -ne 0 ] || out=$dir/out
   [ "$rc" -eq "$status" ] || fail "$*: status $rc, want $status; said: $(cat "$dir/err")"
-  [ "$lines" = any ] || [ "$(wc -l <"$out")" -eq "$lines" ] || fail "$*: $(wc -l <"$out") lines, want $lines: $(cat "$out")"
+  [ "$lines" = any ] || [ "$(wc -l <"$out")" -eq "$lines" ] ||
+    fail "$*: $(wc -l <"$out") lines, want $lines: $(cat "$out")"
   grep -qi -- "$word" "$out" || fail "$*: no '$word' in: $(cat "$out")"
 }
 case_no_display() {
