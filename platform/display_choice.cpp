@@ -95,6 +95,14 @@ void UseDisplay(const DisplayChoice& display)
         // where each control is in those units: at half its real place and size.
         qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     }
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) {
+        // The window changes a few dozen pixels a second. Handed to the X server in
+        // shared memory, each repaint would first wait until the server has read the
+        // last one: a round trip that wakes Qt's X event thread as well as ours every
+        // second. Sent over the socket, a few KB a second, they need no answer at all;
+        // the price is a copy of the window's pixels in our own heap.
+        qputenv("QT_XCB_NO_MITSHM", "1");
+    }
 }
 
 }  // namespace orbalune

@@ -15,7 +15,6 @@
 
 #include "engine/clock_tick.h"
 #include "platform/fixed_size_in_place.h"
-#include "platform/server_pixels.h"
 #include "window/clickable_label.h"
 #include "window/colours.h"
 #include "window/fonts.h"
@@ -330,9 +329,6 @@ bool Frm1::event(QEvent* event)
     const bool handled = QWidget::event(event);
     if (repaint && painted_ && !buttonsNamed_) {
         nameButtonsForScreenReaders();
-    }
-    if (repaint) {
-        LetServerFinishReading(*this);
     }
     return handled;
 }
