@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the window does when the clock ticks or the user acts.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
@@ -22,6 +23,24 @@ namespace orbalune {
 namespace {
 
 Switch complement(Switch value) { return static_cast<Switch>(~value); }
+
+// While it lives, changes of text are not announced to screen readers. A reader
+// asks a time box for its text when its user reads it, and gets the time of that
+// very second; told of every change, the accessibility bridge would send each
+// listening reader D-Bus messages every second, waking the reader, the bus and
+// our own D-Bus thread for a text nobody is reading.
+class UnannouncedChange {
+public:
+    UnannouncedChange() : previous_(QAccessible::installUpdateHandler([](QAccessibleEvent*) {})) {}
+    ~UnannouncedChange() { QAccessible::installUpdateHandler(previous_); }
+    UnannouncedChange(const UnannouncedChange&) = delete;
+    UnannouncedChange& operator=(const UnannouncedChange&) = delete;
+    UnannouncedChange(UnannouncedChange&&) = delete;
+    UnannouncedChange& operator=(UnannouncedChange&&) = delete;
+
+private:
+    QAccessible::UpdateHandler previous_;
+};
 
 }  // namespace
 
@@ -59,6 +78,7 @@ void Frm1::showTexts(Row row, std::u16string_view date, std::u16string_view time
     }
     QLineEdit* box = txtJihun[row];
     if (box->text() != QStringView(time)) {
+        const UnannouncedChange quietly;
         box->setText(toQString(time));  // also replaces whatever the user typed there
     }
 }
