@@ -2,20 +2,30 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Measures Orbalune beside xclock, a minimal Qt window, a minimal Qt clock (a
 label that shows a new time every second) and the minimal window showing one kanji
-in IPA P Gothic (what the font alone costs), in one run, on one
-private Xvfb display with openbox, and prints a table of what it measured here.
+in IPA P Gothic (what the font alone costs), in one run, on one private Xvfb
+display with openbox, and prints tables of what it measured here, with the goals'
+verdicts.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
- ... [--runs 11] [--cpu-seconds 60] [--precision-minutes 10] [--skip-startup] [--accessibility]
+ ... [--runs 31] [--cpu-seconds 60] [--settle 5] [--precision-minutes 10] [--skip-startup]
+     [--accessibility | --no-accessibility] [--per-thread]
   bench/run_benchmarks.py BUILD_DIR --against OTHER_BUILD_DIR [--runs 31]
 
-start-up: exec until the window is mapped and its pixels are painted (the X
-server is polled about every millisecond); memory: VmRSS after 5 s; CPU: time on
-the processor of every thread of the program and of the X server over an idle
-stretch (the scheduler's nanosecond count, /proc/PID/task/*/schedstat); precision:
-when the X server reports each second's repaint (DAMAGE extension), against the
-wall-clock second, so the lag includes drawing and the trip to the server.
-Everything runs inside a private D-Bus session, as on a desktop.
+Everything runs inside a private D-Bus session, as on a desktop. The run has two
+halves: first without the accessibility bus, then with it (the bus and its
+registry started here, and Qt's bridge to it on, as with a screen reader
+running); --accessibility or --no-accessibility keeps one half only.
+
+In each half: start-up, exec until the window is mapped and its pixels are
+painted (the X server is polled about every millisecond), the median of RUNS
+starts alternating between the programs; at rest, after SETTLE seconds, for
+CPU_SECONDS, each program alone: wake-ups (voluntary and involuntary context
+switches of every thread, /proc/PID/task/*/status), time on the processor of every
+thread of the program and of the X server (the scheduler's nanosecond count,
+schedstat), and memory (RSS, RSS less the pages of mapped font files, private
+dirty); precision: when the X server reports each second's repaint (DAMAGE
+extension), against the wall-clock second, so the lag includes drawing and the
+trip to the server.
 """
 import argparse
 import hashlib
@@ -24,6 +34,7 @@ import os
 import re
 import select
 import shutil
+import signal
 import statistics
 import subprocess
 import sys
@@ -33,15 +44,62 @@ import time
 from Xlib import X, display as xdisplay
 from Xlib.ext import damage
 
+XCLOCK = ['xclock', '-digital', '-update', '1']
+
+
+def listening_x_sockets():
+    """Display number -> inode of each X server's abstract socket on this machine.
+    Servers of other sessions, with a /tmp of their own, are seen only here."""
+    found = {}
+    with open('/proc/net/unix') as f:
+        for line in f.readlines()[1:]:
+            parts = line.split()
+            match = re.fullmatch(r'@/tmp/\.X11-unix/X(\d+)', parts[-1]) if len(parts) >= 8 else None
+            if match:
+                found[int(match.group(1))] = parts[6]
+    return found
+
+
+def owns_socket(pid, inode):
+    try:
+        return any(os.readlink(f'/proc/{pid}/fd/{fd}') == f'socket:[{inode}]' for fd in os.listdir(f'/proc/{pid}/fd'))
+    except OSError:
+        return False
+
+
+def start_xvfb():
+    """An Xvfb of our own. Xvfb's -displayfd alone may settle on a number whose
+    abstract socket another session's server holds, and clients would then reach
+    that server: take numbers from 300 up, free both here and there, and keep one
+    only if the socket clients reach is our server's."""
+    start = 300 + os.getpid() % 400
+    for number in range(start, start + 200):
+        if number in listening_x_sockets() or os.path.exists(f'/tmp/.X{number}-lock'):
+            continue
+        rfd, wfd = os.pipe()
+        xvfb = subprocess.Popen(['Xvfb', f':{number}', '-displayfd', str(wfd), '-noreset', '-screen', '0',
+                                 '1280x1024x24', '-dpi', '96', '-nolisten', 'tcp'], pass_fds=[wfd],
+                                stderr=subprocess.DEVNULL)
+        os.close(wfd)
+        ready = b''
+        while not ready.endswith(b'\n'):  # the number and its newline come in two writes
+            chunk = os.read(rfd, 16)
+            if not chunk:  # the server gave up
+                break
+            ready += chunk
+        os.close(rfd)  # only now: a newline written to a closed pipe would end the server
+        ready = ready.decode().strip()
+        if ready == str(number) and owns_socket(xvfb.pid, listening_x_sockets().get(number, '')):
+            return xvfb, number
+        xvfb.terminate()
+        xvfb.wait()
+    raise RuntimeError('no free X display number from 300 up')
+
 
 def start_x():
     tmp = tempfile.mkdtemp()
-    rfd, wfd = os.pipe()
-    xvfb = subprocess.Popen(['Xvfb', '-displayfd', str(wfd), '-noreset', '-screen', '0', '1280x1024x24',
-                             '-dpi', '96', '-nolisten', 'tcp'], pass_fds=[wfd], stderr=subprocess.DEVNULL)
-    os.close(wfd)
-    number = os.read(rfd, 16).decode().strip()
-    os.environ['DISPLAY'] = ':' + number
+    xvfb, number = start_xvfb()
+    os.environ['DISPLAY'] = f':{number}'
     wm = subprocess.Popen(['openbox'], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     d = xdisplay.Display()
     check = d.intern_atom('_NET_SUPPORTING_WM_CHECK')
@@ -78,6 +136,40 @@ def client_list(d):
     return set(prop.value) if prop else set()
 
 
+def descendants(pid):
+    """Every process below pid, so that what a started process started in turn
+    (the accessibility bus and its registry) is ended by its id as well."""
+    parent = {}
+    for entry in os.listdir('/proc'):
+        if entry.isdigit():
+            try:
+                with open(f'/proc/{entry}/stat') as f:
+                    stat = f.read()
+                parent[int(entry)] = int(stat[stat.rfind(')') + 2:].split()[1])
+            except OSError:
+                pass
+    found, frontier = [], {pid}
+    while frontier:
+        frontier = {p for p, pp in parent.items() if pp in frontier}
+        found += frontier
+    return found
+
+
+def end_tree(proc):
+    below = descendants(proc.pid)
+    proc.terminate()
+    try:
+        proc.wait(timeout=5)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+    for pid in below:
+        try:
+            os.kill(pid, signal.SIGTERM)
+        except ProcessLookupError:
+            pass
+
+
 def wait_painted(d, before, t0, timeout=10.0):
     """Seconds from t0 until a new managed window shows non-black pixels (an
     unpainted window shows the black root beneath it)."""
@@ -104,26 +196,49 @@ def wait_painted(d, before, t0, timeout=10.0):
     return float('nan')
 
 
+def task_counts(pid):
+    """Per thread: (name, context switches, nanoseconds on the processor)."""
+    out = {}
+    for tid in os.listdir(f'/proc/{pid}/task'):
+        try:
+            with open(f'/proc/{pid}/task/{tid}/comm') as f:
+                name = f.read().strip()
+            with open(f'/proc/{pid}/task/{tid}/status') as f:
+                status = f.read()
+            with open(f'/proc/{pid}/task/{tid}/schedstat') as f:
+                ns = int(f.read().split()[0])
+        except OSError:  # ended meanwhile
+            continue
+        switches = sum(int(n) for n in re.findall(r'^(?:non)?voluntary_ctxt_switches:\s+(\d+)', status, re.M))
+        out[tid] = (name, switches, ns)
+    return out
+
+
 def cpu_seconds(pid):
-    """Time on the processor of every thread alive now; the threads of an idle
-    program live as long as it does."""
-    total = 0
-    for task in os.listdir(f'/proc/{pid}/task'):
-        with open(f'/proc/{pid}/task/{task}/schedstat') as f:
-            total += int(f.read().split()[0])
-    return total / 1e9
+    return sum(ns for _, _, ns in task_counts(pid).values()) / 1e9
 
 
-def rss_kib(pid):
-    with open(f'/proc/{pid}/status') as f:
-        return int(re.search(r'VmRSS:\s+(\d+)', f.read()).group(1))
+FONT_FILE = re.compile(r'(^/usr/share/fonts/|^/usr/local/share/fonts/|\.(ttf|otf|ttc|pcf|pfb|woff2?)(\.gz)?$)', re.I)
 
 
-def private_dirty_kib(pid):
-    """The part of RSS that is this process's own; the rest is clean pages of
-    libraries and font files, shared with every program that maps them."""
-    with open(f'/proc/{pid}/smaps_rollup') as f:
-        return int(re.search(r'Private_Dirty:\s+(\d+)', f.read()).group(1))
+def memory_kib(pid):
+    """RSS; RSS less the pages of mapped font files (clean pages of the files,
+    shared with every program that shows those fonts); private dirty, the part of
+    RSS that is this process's own."""
+    rss = font = own = 0
+    path = ''
+    with open(f'/proc/{pid}/smaps') as f:
+        for line in f:
+            if re.match(r'[0-9a-f]+-[0-9a-f]+ ', line):
+                fields = line.split(maxsplit=5)
+                path = fields[5].strip() if len(fields) > 5 else ''
+            elif line.startswith('Rss:'):
+                kib = int(line.split()[1])
+                rss += kib
+                font += kib if FONT_FILE.search(path) else 0
+            elif line.startswith('Private_Dirty:'):
+                own += int(line.split()[1])
+    return {'rss': rss, 'rss_less_font': rss - font, 'own': own}
 
 
 def start_once(cmd, d):
@@ -137,17 +252,27 @@ def start_once(cmd, d):
     return took
 
 
-def resources(name, cmd, xvfb, cpu_window):
+def at_rest(cmd, xvfb, settle, seconds):
+    """One program alone: memory after `settle` seconds, then over `seconds` its
+    wake-ups and processor time, per thread and in all, and the X server's."""
     p = subprocess.Popen(cmd, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    time.sleep(5)
-    rss, own = rss_kib(p.pid), private_dirty_kib(p.pid)
-    c0, x0 = cpu_seconds(p.pid), cpu_seconds(xvfb.pid)
-    time.sleep(cpu_window)
-    c1, x1 = cpu_seconds(p.pid), cpu_seconds(xvfb.pid)
-    p.terminate()
-    p.wait()
-    scale = 60.0 / cpu_window
-    return {'name': name, 'rss': rss, 'own': own, 'cpu': (c1 - c0) * scale, 'xcpu': (x1 - x0) * scale}
+    try:
+        time.sleep(settle)
+        mem = memory_kib(p.pid)
+        t0, x0, w0 = task_counts(p.pid), cpu_seconds(xvfb.pid), time.monotonic()
+        if seconds > 0:
+            time.sleep(seconds)
+        t1, x1, w1 = task_counts(p.pid), cpu_seconds(xvfb.pid), time.monotonic()
+    finally:
+        p.terminate()
+        p.wait()
+    scale = 60.0 / (w1 - w0)
+    threads = []
+    for tid, (name, switches, ns) in t1.items():
+        _, s0, n0 = t0.get(tid, (name, 0, 0))  # a thread born meanwhile counts from zero
+        threads.append({'name': name, 'wakeups': (switches - s0) * scale, 'cpu': (ns - n0) * scale / 1e6})
+    return dict(mem, threads=threads, measured=seconds > 0, wakeups=sum(t['wakeups'] for t in threads),
+                cpu=sum(t['cpu'] for t in threads), xcpu=(x1 - x0) * scale * 1000)
 
 
 def windows_below(win):
@@ -217,31 +342,79 @@ def precision(programs, d, minutes):
     return results
 
 
-def startup_table(build, d, xvfb, a):
-    programs = [('orbalune', [f'{build}/app/orbalune']), ('minimal Qt window', [f'{build}/bench/minimal_qt_window']),
-                ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1']),
-                ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock']),
-                ('minimal Qt window in Japanese', [f'{build}/bench/minimal_qt_window', '東', 'IPAPGothic'])]
+def programs_of(build):
+    """(name, command, measured at rest): the minimal windows change nothing, so
+    only their memory is taken."""
+    return [('orbalune', [f'{build}/app/orbalune'], True),
+            ('minimal Qt clock', [f'{build}/bench/minimal_qt_clock'], True),
+            ('xclock -digital -update 1', XCLOCK, True),
+            ('minimal Qt window', [f'{build}/bench/minimal_qt_window'], False),
+            ('minimal Qt window in Japanese', [f'{build}/bench/minimal_qt_window', '東', 'IPAPGothic'], False)]
+
+
+def half_table(build, d, xvfb, a, label):
+    """Start-up, rest and memory of every program in one setting; prints its table
+    and returns its rows by program name."""
+    programs = programs_of(build)
     # Alternating, so that whatever else the machine does falls on every program alike.
-    starts = {name: [] for name, _ in programs}
+    starts = {name: [] for name, _, _ in programs}
     for _ in range(a.runs):
-        for name, cmd in programs:
-            starts[name].append(start_once(cmd, d))
-    rows = [dict(resources(name, cmd, xvfb, a.cpu_seconds), start_ms=statistics.median(starts[name]) * 1000)
-            for name, cmd in programs]
-    print(f'| program | start-up median of {a.runs} alternating (ms) | RSS after 5 s (KiB) | of it private dirty (KiB) '
-          '| CPU ms/min | X server CPU ms/min |')
-    print('|---|---|---|---|---|---|')
-    for r in rows:
-        print(f"| {r['name']} | {r['start_ms']:.1f} | {r['rss']} | {r['own']} | {1000 * r['cpu']:.1f} | "
-              f"{1000 * r['xcpu']:.1f} |")
-    o, q, x, c, j = rows
-    print(f"start-up: {o['start_ms'] / q['start_ms']:.2f}x the minimal Qt window, "
-          f"{o['start_ms'] / x['start_ms']:.2f}x xclock; RSS {100 * (o['rss'] / q['rss'] - 1):+.1f}%, "
-          f"private dirty {100 * (o['own'] / q['own'] - 1):+.1f}% against the minimal Qt window (RSS "
-          f"{100 * (o['rss'] / j['rss'] - 1):+.1f}% against it showing a kanji in the same font); idle CPU with "
-          f"the X server's {1000 * (o['cpu'] + o['xcpu']):.1f} ms/min against xclock's "
-          f"{1000 * (x['cpu'] + x['xcpu']):.1f} and the minimal Qt clock's {1000 * (c['cpu'] + c['xcpu']):.1f}")
+        for name, cmd, _ in programs:
+            starts[name].append(1000 * start_once(cmd, d))
+    rows = {}
+    for name, cmd, rest in programs:
+        rows[name] = at_rest(cmd, xvfb, a.settle, a.cpu_seconds if rest else 0)
+        rows[name]['start'] = statistics.median(starts[name])
+    print(f'\n{label}: start-up median of {a.runs} alternating starts; at rest {a.cpu_seconds:g} s each, '
+          f'after {a.settle:g} s, one program at a time')
+    print('| program | start-up (ms) | wake-ups a minute | CPU ms/min, all threads | X server CPU ms/min | '
+          'RSS (KiB) | RSS less font files (KiB) | private dirty (KiB) |')
+    print('|---|---|---|---|---|---|---|---|')
+    for name, r in rows.items():
+        rest = f"{r['wakeups']:.0f} | {r['cpu']:.1f} | {r['xcpu']:.1f}" if r['measured'] else '– | – | –'
+        print(f"| {name} | {r['start']:.1f} | {rest} | {r['rss']} | {r['rss_less_font']} | {r['own']} |")
+    if a.per_thread:
+        for name, r in rows.items():
+            if r['measured']:
+                print(f'{name}, per thread: ' + '; '.join(
+                    f"{t['name']} {t['wakeups']:.0f} wake-ups, {t['cpu']:.1f} ms"
+                    for t in sorted(r['threads'], key=lambda t: -t['wakeups'])))
+    sys.stdout.flush()
+    return rows
+
+
+def verdicts(halves, precise):
+    """One line per goal and setting: met or missed, with the figures it rests on."""
+    lines = []
+
+    def judge(goal, ok, figures):
+        lines.append(f"| {goal} | {'met' if ok else '**missed**'}: {figures} |")
+
+    for label, rows in halves:
+        o, x = rows['orbalune'], rows['xclock -digital -update 1']
+        w = rows['minimal Qt window']
+        judge(f'wake-ups at rest ≤ xclock’s, {label}', round(o['wakeups']) <= round(x['wakeups']),
+              f"{o['wakeups']:.0f} against {x['wakeups']:.0f} a minute")
+        judge(f'CPU at rest ≤ 2 × xclock’s, {label}', o['cpu'] <= 2 * x['cpu'],
+              f"{o['cpu']:.1f} against {x['cpu']:.1f} ms/min ({o['cpu'] / x['cpu']:.2f} ×); X server "
+              f"{o['xcpu']:.1f} against {x['xcpu']:.1f}")
+        limit = 1.10 * w['rss_less_font']
+        judge(f'RSS less font files ≤ minimal Qt window + 10 %, {label}', o['rss_less_font'] <= limit,
+              f"{o['rss_less_font']} against {w['rss_less_font']} KiB "
+              f"({100 * (o['rss_less_font'] / w['rss_less_font'] - 1):+.1f} %); private dirty {o['own']} "
+              f"against {w['own']} KiB")
+        judge(f'start-up ≤ the minimal Qt window’s, {label}', o['start'] <= w['start'],
+              f"{o['start']:.1f} against {w['start']:.1f} ms ({o['start'] / w['start']:.2f} ×)")
+    if precise:
+        o, x = precise['orbalune'], precise['xclock -digital -update 1']
+        judge('tick lag p50 ≤ 1 ms', o['p50'] <= 1.0, f"{o['p50']:.2f} ms")
+        judge('tick lag p99 and max ≤ xclock’s', o['p99'] <= x['p99'] and o['max'] <= x['max'],
+              f"p99 {o['p99']:.2f} against {x['p99']:.2f}, max {o['max']:.2f} against {x['max']:.2f} ms")
+        judge('no second skipped or repeated', o['skipped'] == 0 and o['repeated'] == 0,
+              f"{o['skipped']} skipped, {o['repeated']} repeated in {o['ticks']} ticks")
+    if lines:
+        print('\n| goal | result |\n|---|---|')
+        print('\n'.join(lines))
 
 
 def comparison_table(build, other, d, runs):
@@ -261,13 +434,40 @@ def comparison_table(build, other, d, runs):
 
 
 def precision_table(build, d, minutes):
-    print(f'tick precision, both programs at once for {minutes:g} min of real time:')
+    print(f'\ntick precision, both programs at once for {minutes:g} min of real time:')
     print('| program | ticks | lag p50 (ms) | lag p99 (ms) | lag max (ms) | skipped s | repeated s |')
     print('|---|---|---|---|---|---|---|')
-    for p in precision([('orbalune', [f'{build}/app/orbalune']),
-                        ('xclock -digital -update 1', ['xclock', '-digital', '-update', '1'])], d, minutes):
+    found = {}
+    for p in precision([('orbalune', [f'{build}/app/orbalune']), ('xclock -digital -update 1', XCLOCK)], d, minutes):
+        found[p['name']] = p
         print(f"| {p['name']} | {p['ticks']} | {p['p50']:.2f} | {p['p99']:.2f} | {p['max']:.2f} | "
               f"{p['skipped']} | {p['repeated']} |")
+    return found
+
+
+class AccessibilityBus:
+    """The accessibility bus and its registry, as a desktop runs them for a screen
+    reader, with Qt's bridge to them on; ended on leaving."""
+
+    def __enter__(self):
+        os.environ['QT_LINUX_ACCESSIBILITY_ALWAYS_ON'] = '1'
+        self.launcher = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'],
+                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(1.5)
+        return self
+
+    def __exit__(self, *exc):
+        end_tree(self.launcher)
+        del os.environ['QT_LINUX_ACCESSIBILITY_ALWAYS_ON']
+        time.sleep(0.5)
+
+
+class NoAccessibilityBus:
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exc):
+        pass
 
 
 def main():
@@ -278,39 +478,45 @@ def main():
         os.execvp('dbus-run-session', ['dbus-run-session', '--', sys.executable] + sys.argv)
     ap = argparse.ArgumentParser()
     ap.add_argument('build')
-    ap.add_argument('--runs', type=int, default=11)
-    ap.add_argument('--cpu-seconds', type=float, default=60)
+    ap.add_argument('--runs', type=int, default=31, help='alternating starts of each program, each half')
+    ap.add_argument('--cpu-seconds', type=float, default=60, help='seconds at rest measured, each program')
+    ap.add_argument('--settle', type=float, default=5, help='seconds after start before anything at rest is read')
     ap.add_argument('--precision-minutes', type=float, default=0)
     ap.add_argument('--skip-startup', action='store_true', help='only the precision run')
     ap.add_argument('--against', metavar='OTHER_BUILD',
                     help="only compare the start-up of this build's program with OTHER_BUILD's")
-    ap.add_argument('--accessibility', action='store_true',
-                    help="as with a screen reader running: Qt programs bridge to AT-SPI")
+    only = ap.add_mutually_exclusive_group()
+    only.add_argument('--accessibility', action='store_true',
+                      help='only the half with the accessibility bus up and the bridge on, as with a screen reader')
+    only.add_argument('--no-accessibility', action='store_true', help='only the half without the accessibility bus')
+    ap.add_argument('--per-thread', action='store_true', help="also each thread's wake-ups and CPU")
     a = ap.parse_args()
-    if a.accessibility:
-        os.environ['QT_LINUX_ACCESSIBILITY_ALWAYS_ON'] = '1'
+    os.environ.pop('QT_LINUX_ACCESSIBILITY_ALWAYS_ON', None)
     build = os.path.abspath(a.build)
+    halves = [(label, bus) for label, bus in (('without the accessibility bus', NoAccessibilityBus),
+                                              ('with the accessibility bus and bridge', AccessibilityBus))
+              if not (a.accessibility and bus is NoAccessibilityBus or a.no_accessibility and bus is AccessibilityBus)]
     xvfb, wm, d, tmp = start_x()
-    spi = None
-    if a.accessibility:
-        # A desktop with a screen reader runs the accessibility bus and its registry.
-        spi = subprocess.Popen(['/usr/libexec/at-spi-bus-launcher', '--launch-immediately'],
-                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(1.5)
     try:
-        print(f'Measured on this machine ({os.cpu_count()} cores), {time.strftime("%Y-%m-%d %H:%M")}:')
+        print(f'Measured on this machine ({os.cpu_count()} cores), {time.strftime("%Y-%m-%d %H:%M")}, '
+              f'display {os.environ["DISPLAY"]}:')
+        measured, precise = [], None
         if a.against:
-            comparison_table(build, os.path.abspath(a.against), d, a.runs)
-        elif not a.skip_startup:
-            startup_table(build, d, xvfb, a)
-        if a.precision_minutes > 0:
-            precision_table(build, d, a.precision_minutes)
+            with halves[0][1]():
+                comparison_table(build, os.path.abspath(a.against), d, a.runs)
+            return 0
+        for label, bus in halves[:1] if a.skip_startup else halves:
+            with bus():
+                if not a.skip_startup:
+                    measured.append((label, half_table(build, d, xvfb, a, label)))
+                if a.precision_minutes > 0 and label == halves[0][0]:  # without the bus, unless only with it
+                    precise = precision_table(build, d, a.precision_minutes)
+        verdicts(measured, precise)
     finally:
-        if spi:
-            spi.terminate()
-        wm.terminate()
-        xvfb.terminate()
+        end_tree(wm)
+        end_tree(xvfb)
         shutil.rmtree(tmp, ignore_errors=True)
+    return 0
 
 
 if __name__ == '__main__':
