@@ -68,6 +68,9 @@ DisplaySituation ReadDisplaySituation()
     const std::string socket = WaylandSocketPath(env("WAYLAND_DISPLAY"), env("XDG_RUNTIME_DIR"));
     std::error_code error;
     out.waylandSocket = !socket.empty() && std::filesystem::is_socket(socket, error);
+    if (!out.waylandSocket) {
+        return out;  // the plugin matters only where Wayland answers: spare start-up the folder scan
+    }
     // Where Qt itself looks for platform plugins, QT_PLUGIN_PATH included.
     for (const QString& folder : QCoreApplication::libraryPaths()) {
         const QStringList files = QDir(folder + QStringLiteral("/platforms")).entryList(QDir::Files);

@@ -19,7 +19,7 @@ struct DisplaySituation {
     std::string qtPlatform;      // QT_QPA_PLATFORM
     std::string x11Display;      // DISPLAY
     bool waylandSocket = false;  // WAYLAND_DISPLAY names a socket that is there
-    bool waylandPlugin = false;  // one of Qt's plugin folders holds its Wayland platform
+    bool waylandPlugin = false;  // one of Qt's plugin folders holds its Wayland platform (asked only with a socket)
 };
 
 struct DisplayChoice {
