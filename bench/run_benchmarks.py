@@ -445,6 +445,51 @@ def precision_table(build, d, minutes):
     return found
 
 
+# Where one start goes, from the marks of bench/startup_probe.cpp: (phase, from mark, to mark).
+PHASES = [('library loading and relocation (from exec)', None, 'loaded'),
+          ('static initialisers, command line, display choice', 'loaded', 'application'),
+          ('Qt application object to the platform plugin', 'application', 'plugin'),
+          ('X connection', 'plugin', 'connected'),
+          ('rest of the application object', 'connected', 'application-made'),
+          ('fontconfig warm-up (its own thread)', 'fontconfig', 'fontconfig-done'),
+          ('translations, fonts, any wait for fontconfig', 'application-made', 'controls'),
+          ('building the controls', 'controls', 'show'),
+          ('showing: native window, frame request', 'show', 'shown'),
+          ('to the first paint sent', 'shown', 'first-paint'),
+          ('of which: accessibility bridge created', 'bridge', 'bridge-made')]
+
+
+def phase_table(build, runs, label):
+    """Median of each start-up phase over `runs` starts of the program with the
+    probe preloaded; also where the accessibility bus was reached."""
+    probe = f'{build}/bench/libstartup_probe.so'
+    out = os.path.join(tempfile.mkdtemp(), 'marks')
+    seen = []
+    for _ in range(runs):
+        env = dict(os.environ, LD_PRELOAD=probe, ORBALUNE_PROBE_OUT=out)
+        env['ORBALUNE_PROBE_T0'] = str(time.monotonic_ns())
+        p = subprocess.Popen([f'{build}/app/orbalune'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 10
+        while not os.path.exists(out) and time.monotonic() < deadline:
+            time.sleep(0.002)
+        time.sleep(0.01)  # the probe writes the file in one go; let it finish
+        end_tree(p)
+        with open(out) as f:
+            seen.append({name: float(ms) for name, ms in (line.split() for line in f)})
+        os.remove(out)
+        time.sleep(0.2)
+    print(f'\n{label}: where a start goes, median of {runs} starts with the probe preloaded (ms)')
+    print('| phase | median (ms) | quartiles (ms) |\n|---|---|---|')
+    for phase, begin, end in PHASES + [('first paint, from exec', None, 'first-paint'),
+                                        ('accessibility bridge begun, from exec', None, 'bridge'),
+                                        ('accessibility bus reached, from exec', None, 'a11y-bus')]:
+        spans = [m[end] - (m[begin] if begin else 0) for m in seen if end in m and (begin is None or begin in m)]
+        if spans:
+            q = statistics.quantiles(spans, n=4) if len(spans) > 1 else spans * 3
+            print(f'| {phase} | {statistics.median(spans):.2f} | {q[0]:.2f} – {q[2]:.2f} |')
+    sys.stdout.flush()
+
+
 class AccessibilityBus:
     """The accessibility bus and its registry, as a desktop runs them for a screen
     reader, with Qt's bridge to them on; ended on leaving."""
@@ -490,6 +535,7 @@ def main():
                       help='only the half with the accessibility bus up and the bridge on, as with a screen reader')
     only.add_argument('--no-accessibility', action='store_true', help='only the half without the accessibility bus')
     ap.add_argument('--per-thread', action='store_true', help="also each thread's wake-ups and CPU")
+    ap.add_argument('--phases', action='store_true', help="only where the program's start-up goes, phase by phase")
     a = ap.parse_args()
     os.environ.pop('QT_LINUX_ACCESSIBILITY_ALWAYS_ON', None)
     build = os.path.abspath(a.build)
@@ -501,6 +547,11 @@ def main():
         print(f'Measured on this machine ({os.cpu_count()} cores), {time.strftime("%Y-%m-%d %H:%M")}, '
               f'display {os.environ["DISPLAY"]}:')
         measured, precise = [], None
+        if a.phases:
+            for label, bus in halves:
+                with bus():
+                    phase_table(build, a.runs, label)
+            return 0
         if a.against:
             with halves[0][1]():
                 comparison_table(build, os.path.abspath(a.against), d, a.runs)
