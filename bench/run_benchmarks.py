@@ -456,7 +456,7 @@ PHASES = [('library loading and relocation (from exec)', None, 'loaded'),
           ('building the controls', 'controls', 'show'),
           ('showing: native window, frame request', 'show', 'shown'),
           ('to the first paint sent', 'shown', 'first-paint'),
-          ('of which: accessibility bridge created', 'bridge', 'bridge-made')]
+          ('accessibility bridge created, within one phase above', 'bridge', 'bridge-made')]
 
 
 def phase_table(build, runs, label):
