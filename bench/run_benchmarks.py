@@ -252,6 +252,16 @@ def start_once(cmd, d):
     return took
 
 
+def alternating_starts(programs, d, runs):
+    """Milliseconds of `runs` starts of each (name, command), by name. Alternating,
+    so that whatever else the machine does falls on every program alike."""
+    starts = {name: [] for name, _ in programs}
+    for _ in range(runs):
+        for name, cmd in programs:
+            starts[name].append(1000 * start_once(cmd, d))
+    return starts
+
+
 def at_rest(cmd, xvfb, settle, seconds):
     """One program alone: memory after `settle` seconds, then over `seconds` its
     wake-ups and processor time, per thread and in all, and the X server's."""
@@ -356,11 +366,7 @@ def half_table(build, d, xvfb, a, label):
     """Start-up, rest and memory of every program in one setting; prints its table
     and returns its rows by program name."""
     programs = programs_of(build)
-    # Alternating, so that whatever else the machine does falls on every program alike.
-    starts = {name: [] for name, _, _ in programs}
-    for _ in range(a.runs):
-        for name, cmd, _ in programs:
-            starts[name].append(1000 * start_once(cmd, d))
+    starts = alternating_starts([(name, cmd) for name, cmd, _ in programs], d, a.runs)
     rows = {}
     for name, cmd, rest in programs:
         rows[name] = at_rest(cmd, xvfb, a.settle, a.cpu_seconds if rest else 0)
@@ -420,11 +426,7 @@ def verdicts(halves, precise):
 def comparison_table(build, other, d, runs):
     """Start-up of the program of two builds (say, with and without a set of
     compiler flags), alternating start by start."""
-    programs = [(build, [f'{build}/app/orbalune']), (other, [f'{other}/app/orbalune'])]
-    starts = {name: [] for name, _ in programs}
-    for _ in range(runs):
-        for name, cmd in programs:
-            starts[name].append(1000 * start_once(cmd, d))
+    starts = alternating_starts([(build, [f'{build}/app/orbalune']), (other, [f'{other}/app/orbalune'])], d, runs)
     print(f'| build | start-up median of {runs} alternating (ms) | quartiles (ms) | fastest, slowest (ms) |')
     print('|---|---|---|---|')
     for name, times in starts.items():

@@ -22,10 +22,6 @@ namespace orbalune {
 // Asks `answered` every half millisecond until it says yes (true) or `due` has come (false).
 bool AwaitAnswer(const std::function<bool()>& answered, std::chrono::steady_clock::time_point due);
 
-}  // namespace orbalune
-
-namespace orbalune {
-
 class EwmhFrameExtents final : public WindowDecoration, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:

@@ -517,7 +517,8 @@ private slots:
         // The style's pixmaps for each new palette fill Qt's pixmap cache for days, up to its 10 MiB: empty it first.
         const auto heapKiB = [] {
             QPixmapCache::clear();
-            return (mallinfo2().uordblks + mallinfo2().hblkhd) / 1024;
+            const auto heap = mallinfo2();
+            return (heap.uordblks + heap.hblkhd) / 1024;
         };
         std::size_t warmKiB = 0;
         for (long tick = 0; tick < ticks; ++tick) {
