@@ -456,39 +456,46 @@ PHASES = [('library loading and relocation (from exec)', None, 'loaded'),
           ('fontconfig warm-up (its own thread)', 'fontconfig', 'fontconfig-done'),
           ('translations, fonts, any wait for fontconfig', 'application-made', 'controls'),
           ('building the controls', 'controls', 'show'),
+          ('from the application object to showing, in all', 'application-made', 'show'),
           ('showing: native window, frame request', 'show', 'shown'),
           ('to the first paint sent', 'shown', 'first-paint'),
           ('accessibility bridge created, within one phase above', 'bridge', 'bridge-made')]
 
 
 def phase_table(build, runs, label):
-    """Median of each start-up phase over `runs` starts of the program with the
-    probe preloaded; also where the accessibility bus was reached."""
+    """Median of each start-up phase over `runs` alternating starts of the program
+    and of the minimal Qt window, each with the probe preloaded."""
     probe = f'{build}/bench/libstartup_probe.so'
     out = os.path.join(tempfile.mkdtemp(), 'marks')
-    seen = []
+    programs = {'orbalune': f'{build}/app/orbalune', 'minimal Qt window': f'{build}/bench/minimal_qt_window'}
+    seen = {name: [] for name in programs}
     for _ in range(runs):
-        env = dict(os.environ, LD_PRELOAD=probe, ORBALUNE_PROBE_OUT=out)
-        env['ORBALUNE_PROBE_T0'] = str(time.monotonic_ns())
-        p = subprocess.Popen([f'{build}/app/orbalune'], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        deadline = time.monotonic() + 10
-        while not os.path.exists(out) and time.monotonic() < deadline:
-            time.sleep(0.002)
-        time.sleep(0.01)  # the probe writes the file in one go; let it finish
-        end_tree(p)
-        with open(out) as f:
-            seen.append({name: float(ms) for name, ms in (line.split() for line in f)})
-        os.remove(out)
-        time.sleep(0.2)
-    print(f'\n{label}: where a start goes, median of {runs} starts with the probe preloaded (ms)')
-    print('| phase | median (ms) | quartiles (ms) |\n|---|---|---|')
+        for name, program in programs.items():
+            env = dict(os.environ, LD_PRELOAD=probe, ORBALUNE_PROBE_OUT=out)
+            env['ORBALUNE_PROBE_T0'] = str(time.monotonic_ns())
+            p = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            deadline = time.monotonic() + 10
+            while not os.path.exists(out) and time.monotonic() < deadline:
+                time.sleep(0.002)
+            time.sleep(0.01)  # the probe writes the file in one go; let it finish
+            end_tree(p)
+            with open(out) as f:
+                seen[name].append({mark: float(ms) for mark, ms in (line.split() for line in f)})
+            os.remove(out)
+            time.sleep(0.2)
+    print(f'\n{label}: where a start goes, median of {runs} alternating starts with the probe preloaded (ms)')
+    print('| phase | ' + ' | '.join(f'{name} (quartiles)' for name in programs) + ' |\n|---|---|---|')
     for phase, begin, end in PHASES + [('first paint, from exec', None, 'first-paint'),
                                         ('accessibility bridge begun, from exec', None, 'bridge'),
                                         ('accessibility bus reached, from exec', None, 'a11y-bus')]:
-        spans = [m[end] - (m[begin] if begin else 0) for m in seen if end in m and (begin is None or begin in m)]
-        if spans:
+        cells = []
+        for name in programs:
+            spans = [m[end] - (m[begin] if begin else 0) for m in seen[name]
+                     if end in m and (begin is None or begin in m)]
             q = statistics.quantiles(spans, n=4) if len(spans) > 1 else spans * 3
-            print(f'| {phase} | {statistics.median(spans):.2f} | {q[0]:.2f} – {q[2]:.2f} |')
+            cells.append(f'{statistics.median(spans):.2f} ({q[0]:.2f} – {q[2]:.2f})' if spans else '–')
+        if any(c != '–' for c in cells):
+            print(f'| {phase} | ' + ' | '.join(cells) + ' |')
     sys.stdout.flush()
 
 

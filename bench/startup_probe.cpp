@@ -77,12 +77,29 @@ void writeMarks()
 }
 
 template <typename F>
-F next(const char* symbol)
+F next(const char* symbol, const char* library = nullptr)
 {
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, symbol));  // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
+    void* found = dlsym(RTLD_NEXT, symbol);
+    // A library that only the platform plugin loads is not in the global scope that RTLD_NEXT searches.
+    if (found == nullptr && library != nullptr) {
+        if (void* handle = dlopen(library, RTLD_LAZY | RTLD_NOLOAD)) {
+            found = dlsym(handle, symbol);
+            dlclose(handle);
+        }
+    }
+    return reinterpret_cast<F>(found);  // NOLINT(cppcoreguidelines-pro-type-reinterpret-cast)
 }
 
 __attribute__((constructor)) void loaded() { note(Loaded); }
+
+// The first image sent once the window is shown is its first paint (an icon may go before).
+void firstPaintOnceShown()
+{
+    if (marks.at(Shown).load() != 0 && marks.at(FirstPaint).load() == 0) {
+        note(FirstPaint);
+        writeMarks();
+    }
+}
 
 }  // namespace
 
@@ -119,11 +136,16 @@ void widgetShow(void* self) __asm__("_ZN7QWidget4showEv");
 void widgetShow(void* self)
 {
     static auto real = next<void (*)(void*)>("_ZN7QWidget4showEv");
-    if (showDepth++ == 0 && cacheLimitCalls == 1) {
+    // Orbalune's window is shown between its two cache-limit calls; a program without them (the minimal window)
+    // shows its one window from main, and is shown once that call returns.
+    const bool outermost = showDepth++ == 0 && cacheLimitCalls <= 1;
+    if (outermost) {
         note(ShowBegin);
     }
     real(self);
-    --showDepth;
+    if (--showDepth == 0 && outermost && cacheLimitCalls == 0) {
+        note(Shown);
+    }
 }
 
 void* xcb_connect(const char* display, int* screen)
@@ -146,10 +168,23 @@ Cookie xcb_put_image(void* c, std::uint8_t format, std::uint32_t drawable, std::
         next<Cookie (*)(void*, std::uint8_t, std::uint32_t, std::uint32_t, std::uint16_t, std::uint16_t, std::int16_t,
                         std::int16_t, std::uint8_t, std::uint8_t, std::uint32_t, const std::uint8_t*)>("xcb_put_image");
     const Cookie cookie = real(c, format, drawable, gc, width, height, x, y, leftPad, depth, length, data);
-    if (cacheLimitCalls >= 2 && marks.at(FirstPaint).load() == 0) {
-        note(FirstPaint);
-        writeMarks();
-    }
+    firstPaintOnceShown();
+    return cookie;
+}
+
+// A program that keeps Qt's shared-memory repaints (the minimal window) sends its first one here.
+Cookie xcb_shm_put_image(void* c, std::uint32_t drawable, std::uint32_t gc, std::uint16_t totalWidth,
+                         std::uint16_t totalHeight, std::uint16_t srcX, std::uint16_t srcY, std::uint16_t srcWidth,
+                         std::uint16_t srcHeight, std::int16_t dstX, std::int16_t dstY, std::uint8_t depth,
+                         std::uint8_t format, std::uint8_t sendEvent, std::uint32_t shmseg, std::uint32_t offset)
+{
+    static auto real =
+        next<Cookie (*)(void*, std::uint32_t, std::uint32_t, std::uint16_t, std::uint16_t, std::uint16_t, std::uint16_t,
+                        std::uint16_t, std::uint16_t, std::int16_t, std::int16_t, std::uint8_t, std::uint8_t,
+                        std::uint8_t, std::uint32_t, std::uint32_t)>("xcb_shm_put_image", "libxcb-shm.so.0");
+    const Cookie cookie = real(c, drawable, gc, totalWidth, totalHeight, srcX, srcY, srcWidth, srcHeight, dstX, dstY,
+                               depth, format, sendEvent, shmseg, offset);
+    firstPaintOnceShown();
     return cookie;
 }
 
