@@ -87,7 +87,8 @@ private:
     void applyOuterHeight();
     void nameButtonsForScreenReaders();
     void pickColour(std::int32_t& field, void (Frm1::*apply)());
-    void showTexts(Row row, std::u16string_view date, std::u16string_view time);
+    // True when the time box changed: it is left for the caller to repaint.
+    bool showTexts(Row row, std::u16string_view date, std::u16string_view time);
 
     WindowSeams seams_;
     WindowState state_;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <string_view>
+#include <utility>
 
 #include "engine/clock_tick.h"
 #include "window/clickable_label.h"
@@ -57,30 +58,56 @@ void Frm1::tmr00_Timer()
     }
     const TickTexts texts = ComputeTick(ToLocalSeconds(reading), views);
 
-    showTexts(HomeRow, texts.home.date, texts.home.time);
+    PerRow<bool> newTime{};
+    int newTimes = 0;
+    auto show = [&](Row row, const DateTimeTexts& shown) {
+        if (showTexts(row, shown.date, shown.time) && !std::exchange(newTime[row], true)) {
+            ++newTimes;
+        }
+    };
+    show(HomeRow, texts.home);
     for (const Row row : kAllRows) {
         if (const auto& shown = texts.rows[row]) {
-            showTexts(row, shown->date, shown->time);
+            show(row, *shown);
         }
     }
     // Aim the next tick at the next whole second of this reading; a late tick
     // re-aligns at once, an early one shows the same second and re-arms.
     tmr00->armAt(NextSecondBoundary(reading));
-    // Show the new second now, not after another turn of the event loop.
+    // Show the new second now, not after another turn of the event loop. Most
+    // seconds change one time box: it is painted and sent at once. Several (a new
+    // minute) go in one paint and one flush.
+    for (const Row row : kAllRows) {
+        if (!newTime[row]) {
+            continue;
+        }
+        if (newTimes == 1) {
+            txtJihun[row]->repaint();
+        } else {
+            txtJihun[row]->update();
+        }
+    }
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
 }
 
-void Frm1::showTexts(Row row, std::u16string_view date, std::u16string_view time)
+bool Frm1::showTexts(Row row, std::u16string_view date, std::u16string_view time)
 {
     // Most seconds change one text of the window: compare first, convert only a change.
     if (lblTukihi[row]->text() != QStringView(date)) {
         lblTukihi[row]->setText(toQString(date));
     }
     QLineEdit* box = txtJihun[row];
-    if (box->text() != QStringView(time)) {
-        const UnannouncedChange quietly;
-        box->setText(toQString(time));  // also replaces whatever the user typed there
+    if (box->text() == QStringView(time)) {
+        return false;
     }
+    const UnannouncedChange quietly;
+    // The box would ask for its repaint by posting a request, and a posted event
+    // wakes the event loop once more, for a turn that finds nothing to do: with
+    // updates off for the change, the caller repaints the new times itself.
+    box->setAttribute(Qt::WA_UpdatesDisabled);
+    box->setText(toQString(time));  // also replaces whatever the user typed there
+    box->setAttribute(Qt::WA_UpdatesDisabled, false);
+    return true;
 }
 
 void Frm1::lblMati_Click(std::int16_t Index)
