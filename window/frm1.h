@@ -4,15 +4,19 @@
 // Controls, handlers and window variables carry the names the program has always
 // used for them (docs/architecture.md explains them); Row arrays are indexed by Row.
 
+#include <QString>
 #include <QWidget>
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "engine/clock_tick.h"
 #include "engine/row.h"
 #include "window/common_dialog.h"
 #include "window/layout_data.h"
@@ -98,6 +102,10 @@ private:
     bool painted_ = false;
     bool buttonsNamed_ = false;
     std::vector<std::pair<std::span<const std::u16string_view>, QAbstractItemModel*>> chooserModels_;
+    // The Rows' texts as last worked out, for the local minute and the cities then shown.
+    std::chrono::local_time<std::chrono::minutes> rowsMinute_{std::chrono::minutes::min()};
+    PerRow<QString> rowCities_{};
+    PerRow<std::optional<DateTimeTexts>> rowTexts_{};
 
     PerRow<QFrame*> fram1{};
     PerRow<ClickableLabel*> lblMati{};

@@ -49,14 +49,31 @@ void Frm1::tmr00_Timer()
 {
     // One reading per tick: every text of this tick comes from the same second.
     const WallClock::time_point reading = seams_.clock->now();
+    const std::chrono::local_seconds local = ToLocalSeconds(reading);
 
     PerRow<QString> names;
-    RowNames views;
     for (const Row row : kAllRows) {
         names[row] = lblMati[row]->text();  // a hidden label still holds the Row's city
-        views[row] = std::u16string_view(QStringView(names[row]).utf16(), static_cast<std::size_t>(names[row].size()));
     }
-    const TickTexts texts = ComputeTick(ToLocalSeconds(reading), views);
+    // A city's time is the local time shifted by whole minutes, so within one
+    // local minute every Row's texts stay what they were, but the home Row's
+    // seconds: the Rows are worked out again for a new minute or a new city only.
+    DateTimeTexts home;
+    const auto minute = std::chrono::floor<std::chrono::minutes>(local);
+    if (minute != rowsMinute_ || names != rowCities_) {
+        RowNames views;
+        for (const Row row : kAllRows) {
+            views[row] =
+                std::u16string_view(QStringView(names[row]).utf16(), static_cast<std::size_t>(names[row].size()));
+        }
+        TickTexts texts = ComputeTick(local, views);
+        home = std::move(texts.home);
+        rowTexts_ = std::move(texts.rows);
+        rowsMinute_ = minute;
+        rowCities_ = std::move(names);
+    } else {
+        home = FormatLocalTexts(local);
+    }
 
     PerRow<bool> newTime{};
     int newTimes = 0;
@@ -65,9 +82,9 @@ void Frm1::tmr00_Timer()
             ++newTimes;
         }
     };
-    show(HomeRow, texts.home);
+    show(HomeRow, home);
     for (const Row row : kAllRows) {
-        if (const auto& shown = texts.rows[row]) {
+        if (const auto& shown = rowTexts_[row]) {
             show(row, *shown);
         }
     }
