@@ -467,13 +467,13 @@ def phase_table(build, runs, label):
     and of the minimal Qt window, each with the probe preloaded."""
     probe = f'{build}/bench/libstartup_probe.so'
     out = os.path.join(tempfile.mkdtemp(), 'marks')
-    programs = {'orbalune': f'{build}/app/orbalune', 'minimal Qt window': f'{build}/bench/minimal_qt_window'}
+    programs = {name: cmd for name, cmd, _ in programs_of(build) if name in ('orbalune', 'minimal Qt window')}
     seen = {name: [] for name in programs}
     for _ in range(runs):
         for name, program in programs.items():
             env = dict(os.environ, LD_PRELOAD=probe, ORBALUNE_PROBE_OUT=out)
             env['ORBALUNE_PROBE_T0'] = str(time.monotonic_ns())
-            p = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            p = subprocess.Popen(program, env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             deadline = time.monotonic() + 10
             while not os.path.exists(out) and time.monotonic() < deadline:
                 time.sleep(0.002)

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -76,18 +77,13 @@ void Frm1::tmr00_Timer()
     }
 
     PerRow<bool> newTime{};
-    int newTimes = 0;
-    auto show = [&](Row row, const DateTimeTexts& shown) {
-        if (showTexts(row, shown.date, shown.time) && !std::exchange(newTime[row], true)) {
-            ++newTimes;
-        }
-    };
-    show(HomeRow, home);
+    newTime[HomeRow] = showTexts(HomeRow, home.date, home.time);
     for (const Row row : kAllRows) {
         if (const auto& shown = rowTexts_[row]) {
-            show(row, *shown);
+            newTime[row] = showTexts(row, shown->date, shown->time) || newTime[row];
         }
     }
+    const auto newTimes = std::ranges::count(newTime.byRow, true);
     // Aim the next tick at the next whole second of this reading; a late tick
     // re-aligns at once, an early one shows the same second and re-arms.
     tmr00->armAt(NextSecondBoundary(reading));
