@@ -24,11 +24,15 @@ void InstallJapaneseFonts()
     // proportional gothic that is (not a Chinese gothic: it would draw the kanji in
     // Chinese shapes; fontconfig alone would pick a Latin face). Asking Qt for the
     // installed family by name, instead of substituting it, spares working out the
-    // fallback fonts of every font of the window at start.
+    // fallback fonts of every font of the window at start. Installed means listed by
+    // the font database, which names each family in English ("MS PGothic" for the
+    // layout's face): unlike hasFamily, looking there applies no fontconfig
+    // substitution rules, two passes over the whole configuration saved at start.
+    const QStringList installed = QFontDatabase::families();
     for (const QString& face :
-         {japaneseFamily(), QStringLiteral("IPAPGothic"), QStringLiteral("IPA Pゴシック"), QStringLiteral("VL PGothic"),
+         {japaneseFamily(), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
           QStringLiteral("TakaoPGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
-        if (QFontDatabase::hasFamily(face)) {
+        if (installed.contains(face, Qt::CaseInsensitive)) {
             japaneseFamily() = face;
             break;
         }
