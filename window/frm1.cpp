@@ -153,6 +153,9 @@ void Frm1::createRow(Row row)
     frame->setGeometry(scale.rect({drawn.frame.left, layout::kFrameTop, drawn.frame.width, layout::kFrameHeight}));
     frame->setAutoFillBackground(true);
     SetBackgroundColour(*frame, background);
+    // A line edit lays its text out as it is made, in the font it inherits: made in
+    // its frame's font, with its text, the time box is laid out once, not three times.
+    UseLayoutFont(*frame, layout::FontKind::Bold105);
     fram1[row] = frame;
 
     // Creation order is stacking order within the frame: the time box is drawn
@@ -173,7 +176,7 @@ void Frm1::createRow(Row row)
     SetTextColour(*date, textColour);
     lblTukihi[row] = date;
 
-    auto* time = new QLineEdit(frame);
+    auto* time = new QLineEdit(toQString(layout::kUnsetText), frame);
     time->setObjectName(rowName("txtJihun", row));
     time->setGeometry(scale.rect({drawn.time.left, layout::kTimeTop, drawn.time.width, layout::kTimeHeight}));
     time->setFrame(false);
@@ -182,7 +185,6 @@ void Frm1::createRow(Row row)
     time->setAttribute(Qt::WA_OpaquePaintEvent);
     time->setAlignment(Qt::AlignCenter);
     UseLayoutFont(*time, layout::FontKind::Bold105);
-    time->setText(toQString(layout::kUnsetText));  // laid out once, in its own font
     SetBackgroundColour(*time, background);
     SetTextColour(*time, textColour);
     time->setCursorPosition(0);
