@@ -13,6 +13,7 @@
 #include "platform/display_choice.h"
 #include "platform/fontconfig_warm_up.h"
 #include "platform/platform.h"
+#include "platform/session_bus_warm_up.h"
 #include "platform/start_messages.h"
 #include "window/application_setup.h"
 #include "window/frm1.h"
@@ -60,6 +61,7 @@ int main(int argc, char* argv[])
     if (argc > 1) {  // one that looked like Qt's, but Qt did not take it
         return usage(argv[1]);
     }
+    const std::jthread sessionBusWarmUp = orbalune::StartSessionBusWarmUp();  // joined before app goes
     fontconfigWarmUp.join();
     orbalune::PrepareApplication(app);
 
