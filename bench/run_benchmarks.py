@@ -487,6 +487,7 @@ def phase_table(build, runs, label):
     print('| phase | ' + ' | '.join(f'{name} (quartiles)' for name in programs) + ' |\n|---|---|---|')
     for phase, begin, end in PHASES + [('first paint, from exec', None, 'first-paint'),
                                         ('accessibility bridge begun, from exec', None, 'bridge'),
+                                        ('processor time of all its threads, exec to first paint', None, 'cpu'),
                                         ('accessibility bus reached, from exec', None, 'a11y-bus')]:
         cells = []
         for name in programs:

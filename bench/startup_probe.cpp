@@ -3,7 +3,7 @@
 // a few calls that cross from one library into another, where the dynamic linker lets a preloaded library
 // stand in: the program's own build stays as users run it. Times are milliseconds since the benchmark's
 // exec (ORBALUNE_PROBE_T0, CLOCK_MONOTONIC nanoseconds); at the first repaint sent to the X server they are
-// written to ORBALUNE_PROBE_OUT, one "phase milliseconds" a line.
+// written to ORBALUNE_PROBE_OUT, one "phase milliseconds" a line, with the processor time taken so far ("cpu").
 
 #include <array>
 #include <atomic>
@@ -72,6 +72,12 @@ void writeMarks()
                 std::fprintf(file, "%s %.3f\n", kNames.at(m), static_cast<double>(at - t0) / 1e6);
             }
         }
+        // What the start cost the processors, all threads together: on two processors shared with the X server
+        // and the window manager, work moved onto a thread of its own is not free.
+        timespec cpu{};
+        clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+        std::fprintf(file, "cpu %.3f\n",
+                     static_cast<double>(cpu.tv_sec) * 1e3 + static_cast<double>(cpu.tv_nsec) / 1e6);
         std::fclose(file);
     }
 }
