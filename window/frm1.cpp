@@ -34,9 +34,10 @@ QString rowName(std::string_view control, Row row)
     return QStringLiteral("%1(%2)").arg(toQString(control)).arg(row.number());
 }
 
-// A control inherits the application's font at creation for free. Setting an equal
-// font afterwards still lays its text out again, and makes a chooser build its popup
-// list there and then: start-up time spent for nothing.
+// A control inherits its parent's font at creation for free. Setting an equal font
+// afterwards still lays its text out again, and makes a chooser build its popup list
+// there and then: time spent for nothing. (A Row's frame carries its time box's font,
+// so the city label and a chooser in it are given theirs.)
 void UseLayoutFont(QWidget& control, layout::FontKind kind)
 {
     const QFont font = LayoutFont(kind);
