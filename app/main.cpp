@@ -50,9 +50,9 @@ int main(int argc, char* argv[])
     }
     orbalune::UseDisplay(display);
 
-    // The warm-up allocates as much as Qt's application object beside it, so it
-    // keeps malloc's default of an arena a thread: one heap for all (M_ARENA_MAX
-    // 1) saved 92 KiB but had the two queue on its lock, 1 ms of every start.
+    // The warm-up allocates hard while Qt's application object does. With malloc's
+    // default of an arena a thread they do not queue on one heap's lock; a single
+    // arena for all saved 92 KiB but cost about 1 ms of every start in that queue.
     std::jthread fontconfigWarmUp = orbalune::StartFontconfigWarmUp();
     QApplication app(argc, argv);  // takes its own options out of argv
     orbalune::ReleaseStartMessages();
