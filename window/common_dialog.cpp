@@ -11,7 +11,7 @@ namespace orbalune {
 void CommonDialog::ShowColor()
 {
     // Without cdlCCRGBInit the dialog would open on black, as a fresh dialog does.
-    const QColor preset = (Flags & cdlCCRGBInit) != 0 ? ColourFromBgr(Color) : QColor(Qt::black);
+    const QColor preset = (Flags & cdlCCRGBInit) != 0 ? ToQColor(Color) : QColor(Qt::black);
     const auto chosen = picker_.pick(preset, owner_);
     if (!chosen) {
         if (CancelError) {
@@ -19,7 +19,7 @@ void CommonDialog::ShowColor()
         }
         return;
     }
-    Color = BgrFromColour(*chosen);
+    Color = FromQColor(*chosen);
 }
 
 }  // namespace orbalune

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <stdexcept>
 
+#include "window/colours.h"
+
 class QWidget;
 
 namespace orbalune {
@@ -26,7 +28,7 @@ public:
 
     bool CancelError = false;
     std::int32_t Flags = 0;
-    std::uint32_t Color = 0;  // 0x00BBGGRR; the chosen colour, and the next preset
+    Colour Color = 0;  // the chosen colour, and the next preset
 
     // Modal. On confirm, Color holds the choice; on cancel Color is kept and,
     // with CancelError, DialogCancelled is thrown.

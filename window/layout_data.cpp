@@ -79,7 +79,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 750},
      .chooserWidth = 1050,
-     .tabs = {.frame = 5, .time = 6, .chooser = 7, .date = 8, .city = 9},
+     .tabs = {.time = 6, .chooser = 7},
      .defaultCity = u"ロンドン",
      .chooserList = kEuropeList},
     {.frame = {.left = 1080, .width = 1050},  // Row 2
@@ -87,7 +87,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 750},
      .chooserWidth = 1050,
-     .tabs = {.frame = 10, .time = 11, .chooser = 12, .date = 13, .city = 14},
+     .tabs = {.time = 11, .chooser = 12},
      .defaultCity = u"パ　リ",
      .chooserList = kEuropeList},
     {.frame = {.left = 2160, .width = 1050},  // Row 3
@@ -95,7 +95,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 750},
      .chooserWidth = 1050,
-     .tabs = {.frame = 15, .time = 16, .chooser = 17, .date = 18, .city = 19},
+     .tabs = {.time = 16, .chooser = 17},
      .defaultCity = u"モスクワ",
      .chooserList = kEuropeList},
     {.frame = {.left = 3240, .width = 1050},  // Row 4
@@ -103,7 +103,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 750},
      .chooserWidth = 1050,
-     .tabs = {.frame = 20, .time = 22, .chooser = 21, .date = 24, .city = 23},
+     .tabs = {.time = 22, .chooser = 21},
      .defaultCity = u"ニューデリー",
      .chooserList = kRow4List},
     {.frame = {.left = 4320, .width = 1050},  // Row 5
@@ -111,7 +111,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 750},
      .chooserWidth = 1050,
-     .tabs = {.frame = 25, .time = 26, .chooser = 27, .date = 28, .city = 29},
+     .tabs = {.time = 26, .chooser = 27},
      .defaultCity = u"シンガポール",
      .chooserList = kRow5List},
     {.frame = {.left = 5400, .width = 1070},  // Row 6
@@ -119,7 +119,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 150, .width = 700},
      .time = {.left = 0, .width = 1020},
      .chooserWidth = 1050,
-     .tabs = {.frame = 30, .time = 31, .chooser = 32, .date = 33, .city = 34},
+     .tabs = {.time = 31, .chooser = 32},
      .defaultCity = u"東　京",
      .chooserList = kPrefectureList},
     {.frame = {.left = 6480, .width = 1176},  // Row 7
@@ -127,7 +127,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 780},
      .chooserWidth = 1176,
-     .tabs = {.frame = 35, .time = 37, .chooser = 36, .date = 39, .city = 38},
+     .tabs = {.time = 37, .chooser = 36},
      .defaultCity = u"シドニー",
      .chooserList = kRow7List},
     {.frame = {.left = 7680, .width = 1176},  // Row 8
@@ -135,7 +135,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 780},
      .chooserWidth = 1176,
-     .tabs = {.frame = 40, .time = 41, .chooser = 42, .date = 43, .city = 44},
+     .tabs = {.time = 41, .chooser = 42},
      .defaultCity = u"ホノルル",
      .chooserList = kAmericasList},
     {.frame = {.left = 8880, .width = 1176},  // Row 9
@@ -143,7 +143,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 780},
      .chooserWidth = 1176,
-     .tabs = {.frame = 45, .time = 47, .chooser = 46, .date = 49, .city = 48},
+     .tabs = {.time = 47, .chooser = 46},
      .defaultCity = u"ロサンゼルス",
      .chooserList = kAmericasList},
     {.frame = {.left = 10080, .width = 1176},  // Row 10
@@ -151,7 +151,7 @@ const PerRow<RowLayout> kRows{{{
      .date = {.left = 120, .width = 756},
      .time = {.left = 120, .width = 780},
      .chooserWidth = 1176,
-     .tabs = {.frame = 50, .time = 51, .chooser = 52, .date = 53, .city = 54},
+     .tabs = {.time = 51, .chooser = 52},
      .defaultCity = u"ニューヨーク",
      .chooserList = kAmericasList},
 }}};

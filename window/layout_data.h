@@ -1,21 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything the window shows at creation, in one place: rectangles in twips,
-// colours as 0x00BBGGRR, fonts, texts, tooltips, tab indices, stacking order,
-// the chooser lists and the default cities. The window is built from these
-// tables and nothing else.
+// colours, fonts, texts, tooltips, tab indices, stacking order, which controls
+// a confirmed colour reaches, the chooser lists and the default cities. The
+// window is built from these tables and nothing else.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "engine/row.h"
+#include "window/colours.h"
 #include "window/twips.h"
 
 namespace orbalune::layout {
-
-using Colour = std::uint32_t;  // 0x00BBGGRR, or 0x800000nn for system colour nn
 
 inline constexpr Colour kLightGreen = 0x0080FF80;
 inline constexpr Colour kSystemWindowText = 0x80000008;
@@ -30,11 +30,9 @@ inline constexpr std::u16string_view kLayoutFace = u"ＭＳ Ｐゴシック";
 struct Window {
     std::u16string_view caption;
     TwipsRect client;  // on the screen
-    Colour background;
 };
 inline constexpr Window kWindow{.caption = u"Orbalune",
-                                .client = {.left = 495, .top = 720, .width = 11415, .height = 1440},
-                                .background = kLightGreen};
+                                .client = {.left = 495, .top = 720, .width = 11415, .height = 1440}};
 
 inline constexpr int kShortOuterHeight = 1180;  // title bar and borders included
 inline constexpr int kTallOuterHeight = 1220;
@@ -82,23 +80,21 @@ inline constexpr Button kCmdMoji{.name = "cmdMoji",
 struct FocusBox {
     std::string_view name;
     TwipsRect rect;
-    Colour background;
-    Colour text;
+    Colour text;  // its background is the window's (kLayoutColours)
     FontKind font;
     int tabIndex;
 };
 // Borderless, in the window's colour: invisible, it only holds the focus at start.
 inline constexpr FocusBox kTxtTIdx{.name = "txtTIdx",
                                    .rect = {.left = 7570, .top = 120, .width = 60, .height = 180},
-                                   .background = kLightGreen,
                                    .text = kBlack,
                                    .font = FontKind::Regular75,
                                    .tabIndex = 0};
 
 // Controls placed directly on the window, topmost first; "fram1" stands for
 // the ten Row frames, fram1(10) on top of fram1(1).
-inline constexpr std::array<std::string_view, 8> kStackingTopFirst{"cmdFm",  "txtTIdx",   "cmdEND",  "fram1",
-                                                                   "cmdMae", "cmdHaikei", "cmdMoji", "tmr00"};
+inline constexpr std::array<std::string_view, 7> kStackingTopFirst{"cmdFm",  "txtTIdx",   "cmdEND", "fram1",
+                                                                   "cmdMae", "cmdHaikei", "cmdMoji"};
 
 // Inside every Row frame, whatever the Row: tops and heights.
 inline constexpr int kFrameTop = 0;
@@ -112,19 +108,43 @@ inline constexpr int kTimeHeight = 200;
 inline constexpr int kChooserTopAtCreation = 720;
 inline constexpr int kChooserTopWhileChoosing = 0;
 inline constexpr int kChooserHeight = 276;
+inline constexpr int kChooserVisibleEntries = 20;  // an open list shows this many, then scrolls
 inline constexpr std::u16string_view kUnsetText = u"===";
 
-// Frame, chooser and time box take the window's green; the city and date labels
-// are transparent, so the frame's colour shows behind them.
-inline constexpr Colour kRowBackground = kLightGreen;
-inline constexpr Colour kRowText = kSystemWindowText;
+// The two colours the colour buttons change, as the layout shows them: every
+// control that either colour reaches shows it from its creation on.
+inline constexpr ShownColours kLayoutColours{.background = kLightGreen, .text = kSystemWindowText};
 
+// Which of the two colours each control takes when the user confirms one. The
+// city and date labels take no background: they are transparent, so their
+// frame's colour shows behind them.
+enum class Coloured { Window, CmdMoji, CmdHaikei, CmdMae, CmdFm, CmdEND, TxtTIdx, Frame, Chooser, City, Date, Time };
+struct ColourReach {
+    Coloured control;
+    bool background;
+    bool text;
+};
+inline constexpr std::array<ColourReach, 12> kColourReach{{{Coloured::Window, true, false},
+                                                           {Coloured::CmdMoji, true, false},
+                                                           {Coloured::CmdHaikei, true, false},
+                                                           {Coloured::CmdMae, true, false},
+                                                           {Coloured::CmdFm, true, false},
+                                                           {Coloured::CmdEND, true, false},
+                                                           {Coloured::TxtTIdx, true, false},
+                                                           {Coloured::Frame, true, false},
+                                                           {Coloured::Chooser, true, true},
+                                                           {Coloured::City, false, true},
+                                                           {Coloured::Date, false, true},
+                                                           {Coloured::Time, true, true}}};
+constexpr ColourReach ReachOf(Coloured control)
+{
+    return *std::ranges::find(kColourReach, control, &ColourReach::control);
+}
+
+// The two controls of a Row that take the focus, and where each stands in the tab order.
 struct RowTabs {
-    int frame;
     int time;
     int chooser;
-    int date;
-    int city;
 };
 
 // A left edge and a width within the Row's frame (or the window, for the frame).

@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTest>
 #include <deque>
 #include <functional>
@@ -87,7 +88,7 @@ struct FakeWindow {
     {
         return find<T>(named(control, r));
     }
-    QString cityOf(Row r) const { return row<QLabel>("lblMati", r)->text(); }
+    QString cityOf(Row r) const { return QString::fromStdU16String(std::u16string(window->rows().city[r])); }
     void tickAt(WallClock::time_point when) { clock->time = when, emit timer->fired(); }
     void show() const
     {
@@ -136,6 +137,35 @@ struct FakeWindow {
             const QWidget* chooser = row("cmbMati", r);
             const bool label = row("lblMati", r)->isVisibleTo(window.get());
             out += label == (chooser != nullptr && chooser->isVisibleTo(window.get())) ? u'X' : label ? u'S' : u'C';
+        }
+        return out;
+    }
+
+    // The first Row whose controls do not draw the window's state (its city label's caption, which of its two
+    // controls shows), or nothing.
+    [[nodiscard]] QString drawnDifference() const
+    {
+        for (const Row r : kAllRows) {
+            const QString drawn = rowStates().at(r.number() - 1) + ' ' + row<QLabel>("lblMati", r)->text(),
+                          state = QString(window->rows().choosing[r] ? "C " : "S ") + cityOf(r);
+            if (drawn != state) {
+                return QString("Row %1 shows %2, its state is %3").arg(r.number()).arg(drawn, state);
+            }
+        }
+        return {};
+    }
+
+    // The time boxes whose pixels on the screen differ from what they draw now: a new text never painted.
+    [[nodiscard]] QStringList unpainted() const
+    {
+        QStringList out;
+        const QImage screen =
+            window->screen()->grabWindow(window->winId()).toImage().convertToFormat(QImage::Format_RGB32);
+        for (const Row r : kAllRows) {
+            const QRect box(row("txtJihun", r)->mapTo(window.get(), QPoint()), row("txtJihun", r)->size());
+            if (screen.copy(box) != window->grab(box).toImage().convertToFormat(QImage::Format_RGB32)) {
+                out << named("txtJihun", r) + ' ' + row<QLineEdit>("txtJihun", r)->text();
+            }
         }
         return out;
     }
