@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "platform/command_line.h"
+#include "app/command_line.h"
 #include "platform/display_choice.h"
 #include "platform/fontconfig_warm_up.h"
 #include "platform/platform.h"
@@ -43,7 +43,8 @@ int main(int argc, char* argv[])
     case orbalune::CommandLine::Action::Run:
         break;
     }
-    const orbalune::DisplayChoice display = orbalune::ChooseDisplay(orbalune::ReadDisplaySituation(), commandLine);
+    const orbalune::DisplayChoice display =
+        orbalune::ChooseDisplay(orbalune::ReadDisplaySituation(), commandLine.platform, commandLine.display);
     if (!display.available) {
         std::fprintf(stderr, "%s\n", display.why);
         return EXIT_FAILURE;

@@ -25,13 +25,14 @@ constexpr const char* kNoDisplay =
 
 }  // namespace
 
-DisplayChoice ChooseDisplay(const DisplaySituation& situation, const CommandLine& commandLine)
+DisplayChoice ChooseDisplay(const DisplaySituation& situation, std::string_view askedPlatform,
+                            std::string_view askedDisplay)
 {
-    if (!commandLine.platform.empty() || !situation.qtPlatform.empty()) {
+    if (!askedPlatform.empty() || !situation.qtPlatform.empty()) {
         return {true, ""};  // the user asked for a platform: theirs to answer for
     }
     const bool wayland = situation.waylandSocket && situation.waylandPlugin;
-    if (!commandLine.display.empty() || !situation.x11Display.empty()) {
+    if (!askedDisplay.empty() || !situation.x11Display.empty()) {
         return {true, wayland ? "xcb;wayland" : "xcb", kNoDisplay};  // X first, also through XWayland
     }
     if (wayland) {

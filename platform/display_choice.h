@@ -10,8 +10,6 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/command_line.h"
-
 namespace orbalune {
 
 // What the choice looks at in the environment, read by ReadDisplaySituation.
@@ -28,8 +26,10 @@ struct DisplayChoice {
     const char* why = "";  // the one line to print when there is no display
 };
 
-// The command line's -platform and -display count as choices too, before the environment's.
-DisplayChoice ChooseDisplay(const DisplaySituation& situation, const CommandLine& commandLine);
+// The platform and the X display the user asked for (-platform, -display; empty
+// where not asked) count as choices too, before the environment's.
+DisplayChoice ChooseDisplay(const DisplaySituation& situation, std::string_view askedPlatform,
+                            std::string_view askedDisplay);
 
 // The socket WAYLAND_DISPLAY names: itself when absolute, else in XDG_RUNTIME_DIR;
 // empty when it names none.

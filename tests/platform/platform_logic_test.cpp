@@ -12,7 +12,6 @@
 #include <thread>
 #include <unistd.h>
 
-#include "platform/command_line.h"
 #include "platform/display_choice.h"
 #include "platform/ewmh_frame_extents.h"
 #include "platform/start_messages.h"
@@ -21,23 +20,6 @@
 #include "platform/window_manager_hints.h"
 
 namespace {
-
-// What a command line means, as "action platform display mistake".
-std::string meaning(const QString& line)
-{
-    std::vector<std::string> words{"orbalune"};
-    for (const QString& word : line.split(' ', Qt::SkipEmptyParts)) {
-        words.push_back(word == "''" ? "" : word.toStdString());
-    }
-    std::vector<char*> arguments;
-    for (std::string& word : words) {
-        arguments.push_back(word.data());
-    }
-    const orbalune::CommandLine read = orbalune::ReadCommandLine(arguments);
-    const char* actions[] = {"run", "help", "version", "usage"};
-    return std::string(actions[static_cast<int>(read.action)]) + " '" + read.platform + "' '" + read.display + "' '" +
-           read.mistake + "'";
-}
 
 template <std::size_t N>
 std::vector<std::byte> bytes(const std::array<std::uint32_t, N>& fields)
@@ -49,55 +31,34 @@ std::vector<std::byte> bytes(const std::array<std::uint32_t, N>& fields)
 
 }  // namespace
 
-TEST(CommandLine, AnswersHelpAndVersionFirstAndLeavesQtItsOwn)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "run '' '' ''"},
-        {"--version", "version '' '' ''"},
-        {"-v --bogus", "version '' '' '--bogus'"},
-        {"--bogus --version -h", "help '' '' '--bogus'"},
-        {"-platform offscreen", "run 'offscreen' '' ''"},
-        {"--platform=wayland -display :1", "run 'wayland' ':1' ''"},
-        {"-style fusion -reverse --sync", "run '' '' ''"},
-        {"-platform", "usage '' '' '-platform'"},  // no value to take
-        {"stray --bogus", "usage '' '' 'stray'"},
-        {"---style fusion", "usage '' '' '---style'"},
-        {"-reverse=1", "usage '' '' '-reverse=1'"},
-        {"''", "usage '' '' ''"},
-    };
-    for (const auto& [line, want] : cases) {
-        EXPECT_EQ(meaning(line), want) << "orbalune " << line;
-    }
-}
-
 TEST(DisplayChoice, XFirstThenWaylandWithItsPlugin)
 {
-    const std::pair<orbalune::DisplaySituation, std::string> cases[] = {
-        // Qt platform, X display, a Wayland socket there, Qt's Wayland plugin there
-        {{"offscreen", "", false, false}, "Qt's own"},
-        {{"xcb", ":0", false, false}, "Qt's own"},
-        {{"", ":0", false, false}, "xcb"},
-        {{"", ":0", true, false}, "xcb"},
-        {{"", ":0", true, true}, "xcb;wayland"},
-        {{"", "", true, true}, "wayland"},
-        {{"", "", true, false}, "no: qt6-wayland"},
-        {{"", "", false, true}, "no: xvfb-run"},
-        {{"", "", false, false}, "no: xvfb-run"},
+    struct Case {
+        orbalune::DisplaySituation situation;  // Qt platform, X display, a Wayland socket there, its plugin there
+        const char* askedPlatform;             // -platform
+        const char* askedDisplay;              // -display
+        std::string want;
     };
-    const auto chosen = [](const orbalune::DisplaySituation& s, const orbalune::CommandLine& line) {
-        const orbalune::DisplayChoice got = orbalune::ChooseDisplay(s, line);
+    const Case cases[] = {
+        {{"offscreen", "", false, false}, "", "", "Qt's own"},
+        {{"xcb", ":0", false, false}, "", "", "Qt's own"},
+        {{"", ":0", false, false}, "", "", "xcb"},
+        {{"", ":0", true, false}, "", "", "xcb"},
+        {{"", ":0", true, true}, "", "", "xcb;wayland"},
+        {{"", "", true, true}, "", "", "wayland"},
+        {{"", "", true, false}, "", "", "no: qt6-wayland"},
+        {{"", "", false, true}, "", "", "no: xvfb-run"},
+        {{"", "", false, false}, "", "", "no: xvfb-run"},
+        {{"", "", false, false}, "", ":1", "xcb"},
+        {{"", "", false, false}, "offscreen", ":1", "Qt's own"},
+    };
+    for (const auto& [s, platform, display, want] : cases) {
+        const orbalune::DisplayChoice got = orbalune::ChooseDisplay(s, platform, display);
         const std::string why = got.why, hint = why.find("qt6-wayland") != why.npos ? "qt6-wayland" : "xvfb-run";
-        return got.available ? (got.platform.empty() ? "Qt's own" : got.platform) : "no: " + hint;
-    };
-    for (const auto& [s, want] : cases) {
-        EXPECT_EQ(chosen(s, {}), want) << "platform '" << s.qtPlatform << "', display '" << s.x11Display << "', socket "
-                                       << s.waylandSocket << ", plugin " << s.waylandPlugin;
+        EXPECT_EQ(got.available ? (got.platform.empty() ? "Qt's own" : got.platform) : "no: " + hint, want)
+            << "platform '" << s.qtPlatform << "', display '" << s.x11Display << "', socket " << s.waylandSocket
+            << ", plugin " << s.waylandPlugin << ", -platform '" << platform << "', -display '" << display << "'";
     }
-    orbalune::CommandLine line;
-    line.display = ":1";
-    EXPECT_EQ(chosen({}, line), "xcb") << "-display alone";
-    line.platform = "offscreen";
-    EXPECT_EQ(chosen({}, line), "Qt's own") << "-platform alone";
 }
 
 TEST(DisplayChoice, FindsTheWaylandSocketAndPlugin)
