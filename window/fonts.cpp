@@ -5,12 +5,14 @@
 #include <QFontDatabase>
 #include <QStringList>
 
+#include "platform/japanese_face.h"
+
 namespace orbalune {
 
 namespace {
 
 // The family the layout's fonts are drawn in, chosen once the application exists.
-QString& japaneseFamily()
+QString& JapaneseFamily()
 {
     static QString family = QString::fromStdU16String(std::u16string(layout::kLayoutFace));
     return family;
@@ -20,21 +22,25 @@ QString& japaneseFamily()
 
 void InstallJapaneseFonts()
 {
-    // The layout's Windows face where it is installed, else the first Japanese
-    // proportional gothic that is (not a Chinese gothic: it would draw the kanji in
-    // Chinese shapes; fontconfig alone would pick a Latin face). Asking Qt for the
-    // installed family by name, instead of substituting it, spares working out the
-    // fallback fonts of every font of the window at start. Installed means listed by
-    // the font database, which names each family in English ("MS PGothic" for the
-    // layout's face): unlike hasFamily, looking there applies no fontconfig
-    // substitution rules, two passes over the whole configuration saved at start.
+    // The layout's Windows face where it is installed, else IPA P Gothic, drawn to the
+    // same sizes. Installed means listed by the font database, which names each family
+    // in English ("MS PGothic" for the layout's face): unlike hasFamily, looking there
+    // applies no fontconfig substitution rules, two passes over the whole configuration
+    // saved at start.
     const QStringList installed = QFontDatabase::families();
-    for (const QString& face :
-         {japaneseFamily(), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic"), QStringLiteral("VL PGothic"),
-          QStringLiteral("TakaoPGothic"), QStringLiteral("Noto Sans CJK JP"), QStringLiteral("IPAGothic")}) {
+    bool found = false;
+    for (const QString& face : {JapaneseFamily(), QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")}) {
         if (installed.contains(face, Qt::CaseInsensitive)) {
-            japaneseFamily() = face;
+            JapaneseFamily() = face;
+            found = true;
             break;
+        }
+    }
+    if (!found) {  // the platform weighs the faces there are, and says what is missing
+        const std::optional<std::string> standIn = InstalledStandIn();
+        AnnounceMissingGothic(standIn);
+        if (standIn) {
+            JapaneseFamily() = QString::fromStdString(*standIn);
         }
     }
     QApplication::setFont(LayoutFont(layout::FontKind::WindowDefault));
@@ -42,7 +48,7 @@ void InstallJapaneseFonts()
 
 QFont LayoutFont(layout::FontKind kind)
 {
-    QFont font(japaneseFamily());
+    QFont font(JapaneseFamily());
     font.setStyleHint(QFont::SansSerif);
     // Digits, Latin and Japanese need no shaping in IPA P Gothic (no kerning table,
     // no GPOS, and only composition and vertical forms in GSUB): Qt looks the glyphs

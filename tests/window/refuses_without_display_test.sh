@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# refuses_without_display_test.sh <orbalune> <refuse_calls.so>: without a display (none, a dead one, or Wayland
-# alone with Qt's plugin hidden), one line and status 1, never a core dump; --help and --version answer anyway,
-# -platform counts as a choice of display, and an argument the program does not know earns one line and status 2.
-program=$1 preload=$2 dir=$(mktemp -d) failures=0
+# refuses_without_display_test.sh <orbalune> <refuse_calls.so> <folder of fontconfig files>: without a display (none,
+# a dead one, or Wayland alone with Qt's plugin hidden), one line and status 1, never a core dump; --help and
+# --version answer anyway, -platform counts as a choice of display, and an argument the program does not know earns
+# one line and status 2. Without IPA P Gothic, one line names it and what stands in, and the clock runs on.
+program=$1 preload=$2 fonts=$3 dir=$(mktemp -d) failures=0
 trap 'rm -rf "$dir"' EXIT
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 export ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0  # the preload after ASan's runtime
@@ -39,7 +40,15 @@ case_platform_option() {  # -platform is a choice of display: the clock runs wit
   bare timeout 2 "$program" -platform offscreen >/dev/null 2>&1
   [ $? -eq 124 ] || fail "-platform offscreen did not run until stopped"
 }
-for case in case_no_display case_wayland_without_plugin case_help_and_version case_usage case_platform_option; do
+case_missing_gothic() {  # the faces a fontconfig file hides: what stands in (offscreen's own warnings aside)
+  for hidden in no-ipa-p-gothic:'drawn in IPAPMincho' mincho-and-chinese-gothic:'drawn in IPAMincho' \
+    monospaced-only:'drawn in VL Gothic' no-japanese:'Japanese texts cannot be shown'; do
+    says 124 1 "IPA P Gothic .*fonts-ipafont-gothic.*${hidden#*:}" bare FONTCONFIG_FILE="$fonts/${hidden%%:*}.conf" \
+      XDG_RUNTIME_DIR="$dir" QT_LOGGING_RULES=default.warning=false timeout 2 "$program" -platform offscreen
+  done
+}
+for case in case_no_display case_wayland_without_plugin case_help_and_version case_usage case_platform_option \
+  case_missing_gothic; do
   "$case"
 done
-[ "$failures" -eq 0 ] && echo "PASS: refuses without a display, and answers its options"
+[ "$failures" -eq 0 ] && echo "PASS: refuses without a display, answers its options, names a missing face"
