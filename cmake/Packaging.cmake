@@ -26,4 +26,6 @@ install(CODE "
       \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/$<TARGET_FILE_NAME:orbalune>\" COMMAND_ERROR_IS_FATAL ANY)
   endif()
 ")
+# Dated by the sources, not by the build (reproducible builds).
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
 include(CPack)
