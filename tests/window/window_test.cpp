@@ -324,7 +324,7 @@ private slots:
         QFETCH(QList<QColor>, answers);
         QFETCH(QStringList, presets);
         FakeWindow w(kWorked);
-        w.colours->answers.assign(answers.begin(), answers.end());
+        w.colours->answers = answers;
         const QColor back = answers.contains(kRed) ? kRed : kGreen,
                      fore = answers.contains(kBlue) ? kBlue : QApplication::palette().color(QPalette::Text);
         for (int n = 1; n <= 10; ++n) {
@@ -373,7 +373,7 @@ private slots:
         w.click("cmdMae");
         QCOMPARE(says(), "前へ, 常に前面に置きます, 常に前面に置きます");
         QCOMPARE(w.window->state().SwithMae, 0);
-        QCOMPARE(w.stacking->requests, (std::vector<bool>{true, false}));
+        QCOMPARE(w.stacking->requests, (QList<bool>{true, false}));
         QCOMPARE(w.window->geometry(), start);  // neither moved nor resized
     }
 
@@ -389,7 +389,7 @@ private slots:
             w.click("cmdFm");
         }
         QCOMPARE(w.find("cmdFm")->toolTip(), "フォームを下へ伸ばします");
-        QCOMPARE(w.stacking->requests, std::vector<bool>{});  // the stacking is left as it was
+        QCOMPARE(w.stacking->requests, QList<bool>{});  // the stacking is left as it was
     }
 
     // Outer heights (device pixels) under title bars of real desktops, at 96 and 192 DPI and Qt's scales 2 and
@@ -506,7 +506,7 @@ private slots:
         Row row = R(1);
         const std::function<void()> actions[] = {
             [&] { QTest::mouseClick(w.row("lblMati", row), Qt::LeftButton); },
-            [&] { w.colours->answers.push_back(random() % 3 ? QColor::fromRgb(random()) : QColor()); },
+            [&] { w.colours->answers = {random() % 3 ? QColor::fromRgb(random()) : QColor()}; },  // the next dialog's
             [&] { w.click(kButtons.at(random() % 4)); },
             [&] { QTest::keyClick(QApplication::focusWidget(), keys[random() % std::size(keys)]); },
             [&] { QGuiApplication::clipboard()->setText(pastes[random() % std::size(pastes)]); },
