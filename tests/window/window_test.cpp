@@ -497,11 +497,12 @@ private slots:
         const QString pastes[] = {QString(200000, u'夏'), "\t\r\n\x01\x1b[31m\x7f", "\u202eロンドン",
                                   QString(QChar(0xD800)) + QChar(0xDFFF)};
         const Qt::Key keys[] = {Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_F4};
-        // A line edit keeps the room of its longest undo history, an entry a pasted character, for good: fill
-        // each time box's at once, or the soak's second half would still see that bounded room grow.
+        // A line edit keeps the room of its longest undo history, an entry a character pasted or replaced, for
+        // good: fill each time box's at once, the longest a paste over all its text, or the soak's second half
+        // would still see that bounded room grow (by 512 KiB a box).
         QGuiApplication::clipboard()->setText(pastes[0]);
         for (const Row each : kAllRows) {
-            QTest::keyClick(w.row("txtJihun", each), Qt::Key_V, Qt::ControlModifier);
+            QTest::keySequence(w.row("txtJihun", each), QKeySequence("Ctrl+A, Ctrl+V"));
         }
         Row row = R(1);
         const std::function<void()> actions[] = {
