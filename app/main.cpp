@@ -4,7 +4,6 @@
 // runs until it closes.
 
 #include <QApplication>
-#include <QPixmapCache>
 #include <cstdio>
 #include <cstdlib>
 
@@ -64,15 +63,8 @@ int main(int argc, char* argv[])
     fontconfigWarmUp.join();
     orbalune::PrepareApplication(app);
 
-    // Creating the native window hands the icon to the X server at each size Qt
-    // offers, every one scaled through Qt's pixmap cache; anything in that cache
-    // wakes the program 30 s later, and again until it is empty, to age it out.
-    // Nothing reads those copies again: keep them out while the window is made.
-    const int pixmapCacheKiB = QPixmapCache::cacheLimit();
-    QPixmapCache::setCacheLimit(0);
     orbalune::Frm1 window({orbalune::SystemClock(), orbalune::SystemTickTimer(),
                            std::make_unique<orbalune::QtColourPicker>(), orbalune::SystemStacking()});
     window.show();
-    QPixmapCache::setCacheLimit(pixmapCacheKiB);
     return QApplication::exec();
 }

@@ -41,7 +41,6 @@ constexpr std::array<const char*, Count> kNames{
     "application-made", "fontconfig",  "fontconfig-done", "controls",  "show",   "shown",       "first-paint"};
 
 std::array<std::atomic<std::int64_t>, Count> marks{};
-std::atomic<int> cacheLimitCalls{0};
 std::atomic<int> showDepth{0};
 
 std::int64_t nowNs()
@@ -134,7 +133,7 @@ void setCacheLimit(int kiB) __asm__("_ZN12QPixmapCache13setCacheLimitEi");
 void setCacheLimit(int kiB)
 {
     static auto real = next<void (*)(int)>("_ZN12QPixmapCache13setCacheLimitEi");
-    note(++cacheLimitCalls == 1 ? ControlsBegin : Shown);  // main sets it around building and showing
+    note(ControlsBegin);  // the application's set-up closes the cache last, and main builds the window
     real(kiB);
 }
 
@@ -142,14 +141,13 @@ void widgetShow(void* self) __asm__("_ZN7QWidget4showEv");
 void widgetShow(void* self)
 {
     static auto real = next<void (*)(void*)>("_ZN7QWidget4showEv");
-    // Orbalune's window is shown between its two cache-limit calls; a program without them (the minimal window)
-    // shows its one window from main, and is shown once that call returns.
-    const bool outermost = showDepth++ == 0 && cacheLimitCalls <= 1;
+    // Either program shows its one window from main, and it is shown once that call returns.
+    const bool outermost = showDepth++ == 0;
     if (outermost) {
         note(ShowBegin);
     }
     real(self);
-    if (--showDepth == 0 && outermost && cacheLimitCalls == 0) {
+    if (--showDepth == 0 && outermost) {
         note(Shown);
     }
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPixmapCache>
 #include <QTranslator>
 
 #include "window/fonts.h"
@@ -23,6 +24,14 @@ void PrepareApplication(QApplication& app)
         QApplication::installTranslator(qtTexts);
     }
     InstallJapaneseFonts();
+    // No room in Qt's pixmap cache, so nothing is kept there. The style keeps a
+    // chooser's look there under a name that holds its palette, and each colour
+    // the user picks is a new palette; Qt 6.4 keeps every name it was given for
+    // good, even once the pixmap is dropped, so the heap would grow with each
+    // colour. Only a refused pixmap leaves no name. Nothing else is lost: the
+    // icon's scaled copies for the X server are never read again, and a cache
+    // with nothing in it has no timer to wake the program every 30 s.
+    QPixmapCache::setCacheLimit(0);
 }
 
 }  // namespace orbalune

@@ -7,14 +7,13 @@
 #include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QList>
 #include <QScreen>
 #include <QTest>
-#include <deque>
 #include <functional>
 #include <memory>
 #include <new>
 #include <utility>
-#include <vector>
 
 #include "engine/city_table.h"
 #include "engine/clock_tick.h"
@@ -40,15 +39,15 @@ struct FakeTimer final : TickTimer {
 };
 
 // Answers in turn: a colour confirmed, an invalid one cancelled (also once the script is out), a transparent
-// one a dialog that fails (it runs out of memory).
+// one a dialog that fails (it runs out of memory). The stand-ins keep the last 8 of what they were asked: a
+// soak asks for days.
 struct ScriptedColours final : ColourPicker {
-    std::deque<QColor> answers;
-    std::vector<QColor> presets;  // what each opening showed
+    QList<QColor> answers;
+    QList<QColor> presets;  // what each opening showed
     std::optional<QColor> pick(const QColor& preset, QWidget*) override
     {
-        presets.push_back(preset);
-        const QColor answer = answers.empty() ? QColor() : answers.front();
-        answers.erase(answers.begin(), answers.begin() + (answers.empty() ? 0 : 1));
+        presets = presets.mid(presets.size() / 8) << preset;
+        const QColor answer = answers.isEmpty() ? QColor() : answers.takeFirst();
         if (answer == Qt::transparent) {
             throw std::bad_alloc();
         }
@@ -57,8 +56,8 @@ struct ScriptedColours final : ColourPicker {
 };
 
 struct RecordingStacking final : WindowStacking {
-    std::vector<bool> requests;
-    void setTopmost(QWidget&, bool topmost) override { requests.push_back(topmost); }
+    QList<bool> requests;
+    void setTopmost(QWidget&, bool topmost) override { requests = requests.mid(requests.size() / 8) << topmost; }
 };
 
 struct FakeWindow {
