@@ -61,6 +61,9 @@ private:
     void nameButtonsForScreenReaders();
 
     WindowSeams seams_;
+    // First: event() reads these while the members below are still being built.
+    bool painted_ = false;
+    bool buttonsNamed_ = false;
     WindowState state_;
     RowsShown rows_;
     ShownColours colours_ = layout::kLayoutColours;  // as last applied: a chooser built later takes them
@@ -70,8 +73,6 @@ private:
     ClockFace clockFace_;
     TickTimer* tmr00;
     CommonDialog CmnDialog1;
-    bool painted_ = false;
-    bool buttonsNamed_ = false;
 };
 
 }  // namespace orbalune
