@@ -7,7 +7,7 @@ display with openbox, and prints tables of what it measured here, with the goals
 verdicts.
 
   bench/run_benchmarks.py BUILD_DIR   (Debian's python3, for python3-xlib)
- ... [--runs 31] [--cpu-seconds 60] [--settle 5] [--precision-minutes 10] [--skip-startup]
+ ... [--runs 31] [--cpu-seconds 60] [--settle 5] [--precision-minutes N, none unless given] [--skip-startup]
      [--accessibility | --no-accessibility] [--per-thread]
   bench/run_benchmarks.py BUILD_DIR --against OTHER_BUILD_DIR [--runs 31]
 
