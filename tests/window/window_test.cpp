@@ -269,7 +269,7 @@ private slots:
         QCOMPARE(w.differenceFrom(kWorked + 2h), QString());
     }
 
-    // The facts the description states of each Row's list: its length, the Rows that share it, every name in
+    // The facts each Row's list keeps: its length, the Rows that share it, every name in
     // the city table (the home row's prefectures in none), no space at either end but 山梨's, each 夏 entry
     // right after its city.
     void chooserLists_data()
@@ -370,38 +370,35 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::bad_alloc, w.window->cmdHaikei_Click());
     }
 
-    void onTop()
+    // cmdMae and cmdFm in turn: each flips its own switch alone, cmdMae is named by the stacking it asked for
+    // (caption, tooltip, spoken name), cmdFm sets the outer height, and the window's corner never moves.
+    void switches()
     {
         FakeWindow w(kWorked);
         w.show();
-        const QRect start = w.window->geometry();
-        const auto says = [&] {
-            return kRead["text"](w.find("cmdMae")) + ", " + w.find("cmdMae")->toolTip() + ", " +
-                   w.find("cmdMae")->accessibleName();
+        const QPoint corner = w.window->geometry().topLeft();
+        const auto seen = [&] {
+            QWidget* mae = w.find("cmdMae");
+            return QString("%1 %2, %3 %4 %5, %6 px")
+                .arg(w.window->state().SwithMae)
+                .arg(w.window->state().SwithFm)
+                .arg(kRead["text"](mae), mae->toolTip(), mae->accessibleName())
+                .arg(w.window->frameGeometry().height());
         };
-        w.click("cmdMae");
-        QCOMPARE(says(), "元へ, 常に前面をキャンセルします, 常に前面をキャンセルします");  // caption, tooltip, spoken
-        QCOMPARE(w.window->state().SwithMae, -1);
-        w.click("cmdMae");
-        QCOMPARE(says(), "前へ, 常に前面に置きます, 常に前面に置きます");
-        QCOMPARE(w.window->state().SwithMae, 0);
-        QCOMPARE(w.stacking->requests, (QList<bool>{true, false}));
-        QCOMPARE(w.window->geometry(), start);  // neither moved nor resized
-    }
-
-    void heights()
-    {
-        FakeWindow w(kWorked);
-        w.show();
-        const QRect start = w.window->geometry();
-        for (const int twips : {1180, 1220, 1180}) {  // short from the start, tall, short again
-            QTRY_COMPARE(w.window->frameGeometry().height(), qRound(twips * dpi_ / 1440));
-            QCOMPARE(w.window->state().SwithFm, twips == 1180 ? -1 : 0);
-            QCOMPARE(w.window->geometry().topLeft(), start.topLeft());  // it grows at its bottom edge
-            w.click("cmdFm");
+        const auto height = [this](int twips) { return QString(", %1 px").arg(qRound(twips * dpi_ / 1440)); };
+        const QString low = height(1180), high = height(1220);
+        const QStringList want{"-1 -1, 元へ 常に前面をキャンセルします 常に前面をキャンセルします" + low,
+                               "-1 0, 元へ 常に前面をキャンセルします 常に前面をキャンセルします" + high,
+                               "0 0, 前へ 常に前面に置きます 常に前面に置きます" + high,
+                               "0 -1, 前へ 常に前面に置きます 常に前面に置きます" + low};
+        QCOMPARE(seen().section(',', -1), low.section(',', -1));  // short from the start
+        for (qsizetype i = 0; i < want.size(); ++i) {
+            w.click(i % 2 == 0 ? "cmdMae" : "cmdFm");
+            QTRY_COMPARE(seen(), want.at(i));
+            QCOMPARE(w.window->geometry().topLeft(), corner);
         }
+        QCOMPARE(w.stacking->requests, (QList<bool>{true, false}));
         QCOMPARE(w.find("cmdFm")->toolTip(), "フォームを下へ伸ばします");
-        QCOMPARE(w.stacking->requests, QList<bool>{});  // the stacking is left as it was
     }
 
     // Outer heights (device pixels) under title bars of real desktops, at 96 and 192 DPI and Qt's scales 2 and
