@@ -9,7 +9,8 @@ xsession_start() {
   local wm=${1:-openbox} dpi=${2:-96} dir
   dir=$(mktemp -d)
   XSESSION_DIR=$dir
-  Xvfb -displayfd 3 -noreset -screen 0 "$((1280 * dpi / 96))x$((1024 * dpi / 96))x24" -dpi "$dpi" -nolisten tcp 3>"$dir/display" 2>"$dir/xvfb.log" &
+  Xvfb -displayfd 3 -noreset -screen 0 "$((1280 * dpi / 96))x$((1024 * dpi / 96))x24" -dpi "$dpi" -nolisten tcp \
+    3>"$dir/display" 2>"$dir/xvfb.log" &
   XSESSION_XVFB=$!
   local i
   for i in $(seq 100); do [ -s "$dir/display" ] && break; sleep 0.05; done

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """read_accessibility_tree.py <dpi>: Orbalune over AT-SPI as a screen reader reads it: Row 1 where it
-really is, its time box named after its city, each button by its action, renamed once pressed."""
+really is, its time box named after its city, the on-top button pressed through it and renamed."""
 import contextlib, sys, time
 import pyatspi
 
@@ -36,12 +36,9 @@ if place and any(abs(a - b) > 2 for a, b in zip(place, (px(495), px(720), px(105
     problems.append(f'Row 1 at {place}, want {(px(495), px(720), px(1050), px(1100))}')
 if place and box != city:
     problems.append(f'Row 1 time box named {box!r}, want its city {city!r}')
-named = set(wait_for(buttons) or {})
-if named != {'終ります', 'フォームを下へ伸ばします', '常に前面に置きます', '背景色を変えます', '文字色を変えます'}:
-    problems.append(f'buttons named {sorted(named)}')
-else:
-    buttons()['常に前面に置きます'].queryAction().doAction(0)
-    if not wait_for(lambda: '常に前面をキャンセルします' in buttons(), 5):
-        problems.append(f'after pressing, buttons are named {sorted(buttons())}')
+if front := wait_for(lambda: buttons().get('常に前面に置きます')):  # each button's name is window_test's
+    front.queryAction().doAction(0)
+if not wait_for(lambda: '常に前面をキャンセルします' in buttons(), 5):
+    problems.append(f'the on-top button not found, or not renamed once pressed: buttons {sorted(buttons())}')
 print('\n'.join(problems))
 sys.exit(1 if problems else 0)

@@ -1,16 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The platform's rules as pure functions of what they read (the command line, the choice of display, the
+// The platform's rules as pure functions of what they read (the choice of display, the
 // window manager's frame extents and size hints), and the start-up messages held back from every thread.
 
 #include <gtest/gtest.h>
 
 #include <QString>
-#include <QStringList>
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <latch>
 #include <thread>
-#include <unistd.h>
 
 #include "platform/display_choice.h"
 #include "platform/ewmh_frame_extents.h"
@@ -107,11 +105,12 @@ TEST(Timers, TickOnAnythingButNothingYet)
 
 TEST(Timers, ToolkitLooksAtTheFrameEverLaterUntilItSettles)
 {
-    std::vector<int> looks{20};
-    while (const auto next = orbalune::NextLookAfter(looks.back())) {
-        looks.push_back(*next);
+    int at = 20;
+    for (auto next = orbalune::NextLookAfter(at); next; next = orbalune::NextLookAfter(at)) {
+        ASSERT_GT(*next, at) << "the look after the one " << at << " ms after a show";
+        at = *next;
     }
-    EXPECT_EQ(looks, (std::vector{20, 40, 80, 160, 320, 640, 1280, 2560}));
+    EXPECT_LE(at, 5000) << "ms after a show, the last look";
 }
 
 TEST(WindowManagerHints, TheFrameIsAwaitedUntilAnsweredOrDue)
@@ -134,9 +133,7 @@ TEST(WindowManagerHints, DecorationIsNoShadowAndNoNothing)
 // Qt logs from its own threads while the program connects: held back, none lost, all printed on release.
 TEST(StartMessages, HeldBackFromEveryThread)
 {
-    std::FILE* printed = std::tmpfile();
-    const int stderrCopy = dup(STDERR_FILENO);
-    dup2(fileno(printed), STDERR_FILENO);
+    testing::internal::CaptureStderr();
     orbalune::GuardStart("no display");
     constexpr int kThreads = 8, kEach = 20000;
     std::latch start(kThreads);  // all at once, for the most contention
@@ -150,13 +147,8 @@ TEST(StartMessages, HeldBackFromEveryThread)
         });
     }
     threads.clear();  // joins them
+    EXPECT_EQ(std::ranges::count(testing::internal::GetCapturedStderr(), '\n'), 0) << "lines before the release";
+    testing::internal::CaptureStderr();
     orbalune::ReleaseStartMessages();
-    std::fflush(stderr);
-    dup2(stderrCopy, STDERR_FILENO);
-    std::rewind(printed);
-    int lines = 0;
-    for (int c = 0; (c = std::fgetc(printed)) != EOF;) {
-        lines += c == '\n' ? 1 : 0;
-    }
-    EXPECT_EQ(lines, kThreads * kEach) << "lines printed";
+    EXPECT_EQ(std::ranges::count(testing::internal::GetCapturedStderr(), '\n'), kThreads * kEach) << "lines printed";
 }

@@ -3,11 +3,9 @@
 # lint_fails_test.sh <build>: scripts/lint fails when clang-tidy crashes or fails without a word, passes when
 # it is clean, and its include check fails on an include against the house's direction.
 set -uo pipefail
-build=$1 root=$(cd "$(dirname "$0")/../.." && pwd) dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
+build=$1 root=$(cd "$(dirname "$0")/../.." && pwd)
+. "$root/tests/support/harness.sh"
 command -v clang-format >/dev/null || { echo "SKIP: clang-format is not installed"; exit 77; }
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 # A stand-in clang-tidy, first on the PATH, that does what $ORBALUNE_TIDY says.
 printf '#!/bin/sh\ncase "$ORBALUNE_TIDY" in crash) kill -SEGV $$ ;; silent) exit 1 ;; esac\n' >"$dir/clang-tidy"
 chmod +x "$dir/clang-tidy"
@@ -19,4 +17,4 @@ done
 lint clean || fail "lint failed with clang-tidy clean: $(cat "$dir/out")"
 mkdir -p "$dir/tree/engine" && echo '#include <QString>' >"$dir/tree/engine/row.h"
 "$root/scripts/check-includes" "$dir/tree" >/dev/null && fail "the include check let Qt into the engine"
-[ "$failures" -eq 0 ] && echo "PASS: lint fails when its checks fail"
+finish "lint fails when its checks fail"

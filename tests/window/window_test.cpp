@@ -32,6 +32,8 @@ const WallClock::time_point kWorked = sys_days{2008y / June / 29} + 8h + 30min +
 const QColor kGreen(128, 255, 128), kRed(255, 0, 0), kBlue(0, 0, 255);
 const Names kButtons{"cmdMoji", "cmdHaikei", "cmdMae", "cmdFm", "cmdEND"};
 const QString kFace = qEnvironmentVariable("ORBALUNE_EXPECT_FACE", "IPAPGothic");  // where IPA P Gothic is hidden
+const Names kSpoken{"文字色を変えます", "背景色を変えます", "常に前面に置きます", "フォームを下へ伸ばします",
+                    "終ります"};
 const QString kHawaii = "ハワイは夏時間を使ってません";
 const QStringList kCities{"ロンドン", "パ　リ",   "モスクワ", "ニューデリー", "シンガポール",
                           "東　京",   "シドニー", "ホノルル", "ロサンゼルス", "ニューヨーク"};
@@ -47,12 +49,12 @@ Read role(QPalette::ColorRole role)
 {
     return [role](QWidget* c) { return c->palette().color(role).name(); };
 }
+QString placed(const QRect& r) { return QString("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height()); }
 QString painted(QWidget* c, int at = 3) { return c->grab().toImage().pixelColor(at, at).name(); }
 
 // What a check of many controls reads of each.
 const QHash<QString, Read> kRead{
-    {"place",
-     [](QWidget* c) { return QString("%1,%2 %3x%4").arg(c->x()).arg(c->y()).arg(c->width()).arg(c->height()); }},
+    {"place", [](QWidget* c) { return placed(c->geometry()); }},
     {"text", property("text")},
     {"tooltip", property("toolTip")},
     {"font",
@@ -104,11 +106,7 @@ class WindowTest : public QObject {
     [[nodiscard]] QString px(int left, int top, int width, int height) const
     {
         const auto at = [this](int twips) { return qRound(twips * dpi_ / 1440); };
-        return QString("%1,%2 %3x%4")
-            .arg(at(left))
-            .arg(at(top))
-            .arg(at(left + width) - at(left))
-            .arg(at(top + height) - at(top));
+        return placed(QRect(QPoint(at(left), at(top)), QPoint(at(left + width) - 1, at(top + height) - 1)));
     }
 
 private slots:
@@ -142,14 +140,14 @@ private slots:
                << "cmdMae " + px(11250, 530, 100, 180) << "cmdFm " + px(50, 530, 100, 180)
                << "cmdEND " + px(7510, 350, 210, 336) << "txtTIdx " + px(7570, 120, 60, 180)
                << "frm1 " + px(495, 720, 11415, 1180);  // short, and no title bar here
-        const Names plain = rows("lblMati") << "frm1"
-                                            << "cmdMoji",
-                    small = rows("lblTukihi") << "cmdEND"
-                                              << "txtTIdx";
+        const Names plain = rows("lblMati") + Names{"frm1", "cmdMoji"},
+                    small = rows("lblTukihi") + Names{"cmdEND", "txtTIdx"};
         QTest::newRow("every control where laid out") << "place" << places;
-        QTest::newRow("the cities") << "text" << FakeWindow::zip(rows("lblMati"), kCities);
-        QTest::newRow("a tooltip on Row 8 alone")
-            << "tooltip" << FakeWindow::zip(rows("lblMati"), {"", "", "", "", "", "", "", kHawaii, "", ""});
+        QTest::newRow("a tooltip on Row 8 alone, each button's")
+            << "tooltip"
+            << FakeWindow::zip(rows("lblMati") + kButtons,
+                               Names{"", "", "", "", "", "", "", kHawaii, "", ""} + kSpoken);
+        QTest::newRow("no text on a button but E") << "text" << FakeWindow::zip(kButtons, {"", "", "", "", "E"});
         QTest::newRow("=== until the first tick") << "text" << all(rows("lblTukihi") + rows("txtJihun"), "===");
         QTest::newRow("the window's font, a Japanese face") << "font" << all(plain, kFace + " 9");
         QTest::newRow("7.5 points") << "font" << all(small, kFace + " 7.5");
@@ -178,35 +176,20 @@ private slots:
         QCOMPARE(w.each(expected, kRead[read]), expected);
     }
 
-    void windowStateAtStart()
-    {
-        FakeWindow w(kWorked - 400ms);
-        QCOMPARE(w.each(rows("cmbMati"), kRead["text"]), QStringList());  // built when its Row is first clicked
-        QCOMPARE(w.window->state().SwithFm, -1);
-        QCOMPARE(w.window->state().SwithMae, 0);
-        QCOMPARE(w.window->state().MojiColr, 0);
-        QCOMPARE(w.window->state().BakColr, 0);
-        QCOMPARE(w.timer->target, kWorked);  // the first tick lands on the next whole second
-    }
-
-    void caption_data()
-    {
-        QTest::addColumn<unsigned>("month");
-        for (const unsigned month : {3, 4, 10, 11, 12, 1}) {
-            QTest::addRow("month %u", month) << month;
-        }
-    }
-
+    // At each month's last second and a tick into the next: the warning turns in April and November.
     void caption()
     {
-        QFETCH(unsigned, month);
-        const auto last = sys_days{2009y / std::chrono::month(month) / std::chrono::last} + 23h + 59min + 59s;
-        FakeWindow w(last);  // the month's last second; a tick in the next month changes nothing
-        w.tickAt(last + 1s);
-        QCOMPARE(w.window->windowTitle(),
-                 month >= 4 && month <= 10
-                     ? "Orbalune　(4月-10月：北半球は夏時間に御注意！)  /　(都市名はクリックで変更できます)"
-                     : "Orbalune　(10月-3月：南半球は夏時間に御注意！)　/　(都市名はクリックで変更できます)");
+        for (const unsigned month : {3, 4, 10, 11, 12, 1}) {
+            const auto last = sys_days{2009y / std::chrono::month(month) / std::chrono::last} + 23h + 59min + 59s;
+            FakeWindow w(last);
+            w.tickAt(last + 1s);
+            const QString want =
+                month >= 4 && month <= 10
+                    ? "Orbalune　(4月-10月：北半球は夏時間に御注意！)  /　(都市名はクリックで変更できます)"
+                    : "Orbalune　(10月-3月：南半球は夏時間に御注意！)　/　(都市名はクリックで変更できます)";
+            QVERIFY2(w.window->windowTitle() == want,
+                     qPrintable(QString("month %1: %2").arg(month).arg(w.window->windowTitle())));
+        }
     }
 
     // From a year's last second: the next second early and late in it, a late tick, the clock set forwards
@@ -224,7 +207,8 @@ private slots:
     {
         QFETCH(qint64, ms);
         const auto first = WallClock::time_point{sys_days{2008y / December / 31} + 23h + 59min + 59s};
-        FakeWindow w(first);
+        FakeWindow w(first - 400ms);
+        QCOMPARE(w.timer->target, first);  // armed at creation, for the next whole second
         w.show();
         w.clock->step = 1s;
         w.tickAt(first);
@@ -269,49 +253,39 @@ private slots:
         QCOMPARE(w.differenceFrom(kWorked + 2h), QString());
     }
 
-    // The facts the description states of each Row's list: its length, the Rows that share it, every name in
-    // the city table (the home row's prefectures in none), no space at either end but 山梨's, each 夏 entry
-    // right after its city.
-    void chooserLists_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<int>("count");
-        QTest::addColumn<int>("sameAs");  // a Row whose list this one equals
-        const int rows[][3] = {{1, 33, 2}, {2, 33, 3}, {3, 33, 1}, {4, 22, 4},  {5, 18, 5},
-                               {6, 47, 6}, {7, 17, 7}, {8, 27, 9}, {9, 27, 10}, {10, 27, 8}};
-        for (const auto& [row, count, sameAs] : rows) {
-            QTest::addRow("Row %d", row) << row << count << sameAs;
-        }
-    }
-
+    // The facts each Row's list keeps: its length, the Rows that share it, every name in the city table (the home
+    // row's prefectures in none), no space at either end but 山梨's, each 夏 entry right after its city.
     void chooserLists()
     {
-        QFETCH(int, row);
-        QFETCH(int, count);
-        QFETCH(int, sameAs);
         FakeWindow w(kWorked);
-        const auto list = [&](int n) {
-            w.window->lblMati_Click(static_cast<std::int16_t>(n));
-            QStringList out;
-            for (int i = 0; i < w.row<QComboBox>("cmbMati", R(n))->count(); ++i) {
-                out << w.row<QComboBox>("cmbMati", R(n))->itemText(i);
+        QList<QStringList> lists;  // as each Row's chooser offers it
+        QStringList lengths;
+        for (const Row r : kAllRows) {
+            w.window->lblMati_Click(static_cast<std::int16_t>(r.number()));
+            const auto* chooser = w.row<QComboBox>("cmbMati", r);
+            lists << QStringList();
+            for (int i = 0; i < chooser->count(); ++i) {
+                lists.last() << chooser->itemText(i);
             }
-            return out;
-        };
-        const QStringList entries = list(row);
-        QCOMPARE(entries.size(), count);
-        QCOMPARE(entries, list(sameAs));
-        QCOMPARE(row == 7 ? entries + QStringList{"昭和基地"} : entries,
-                 list(row == 7 ? 5 : row));  // Row 5's, less its last
-        for (qsizetype i = 0; i < entries.size(); ++i) {
-            const QString& entry = entries.at(i);
-            const bool known = orbalune::FindCityOffset(entry.toStdU16String()).has_value();
-            QVERIFY2(known == (row != 6), qPrintable(entry + (known ? " is a city of the table" : " is no city")));
-            QVERIFY2(!entry.front().isSpace(), qPrintable(entry + " begins with a space"));
-            QVERIFY2(!entry.back().isSpace() || entry == "山　梨　", qPrintable(entry + " ends in a space"));
-            QVERIFY2(!entry.startsWith(u'夏') || entries.value(i - 1) == entry.mid(1),
-                     qPrintable(entry + " does not follow its city"));
+            lengths << QString("Row %1: %2").arg(r.number()).arg(lists.last().size());
+            for (const QString& entry : lists.last()) {
+                const bool known = orbalune::FindCityOffset(entry.toStdU16String()).has_value();
+                const QString where = QString("Row %1's %2").arg(r.number()).arg(entry);
+                QVERIFY2(known == (r != R(6)), qPrintable(where + (known ? " is a city of the table" : " is no city")));
+                QVERIFY2(!entry.front().isSpace(), qPrintable(where + " begins with a space"));
+                QVERIFY2(!entry.back().isSpace() || entry == "山　梨　", qPrintable(where + " ends in a space"));
+                QVERIFY2(!entry.startsWith(u'夏') ||
+                             lists.last().value(lists.last().indexOf(entry) - 1) == entry.mid(1),
+                         qPrintable(where + " does not follow its city"));
+            }
         }
+        QCOMPARE(lengths.join(", "), "Row 1: 33, Row 2: 33, Row 3: 33, Row 4: 22, Row 5: 18, Row 6: 47, Row 7: 17, "
+                                     "Row 8: 27, Row 9: 27, Row 10: 27");
+        QCOMPARE(lists[1], lists[0]);  // Rows 1 to 3 share one list
+        QCOMPARE(lists[2], lists[0]);
+        QCOMPARE(lists[6] + QStringList{"昭和基地"}, lists[4]);  // Row 7's is Row 5's, less its last
+        QCOMPARE(lists[8], lists[7]);                            // and Rows 8 to 10 one
+        QCOMPARE(lists[9], lists[7]);
     }
 
     // Every control in its colours, the choosers of Rows 1-5 opened before the colours change and 6-10 after;
@@ -320,21 +294,20 @@ private slots:
     {
         QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<QList<QColor>>("answers");  // an invalid colour: the user cancels
-        QTest::addColumn<QStringList>("presets");    // what each dialog opened on
+        QTest::addColumn<QList<QColor>>("presets");  // what each dialog opened on
+        const QColor black(Qt::black);
         QTest::newRow("both cancelled") << Names{"cmdHaikei", "cmdMoji"} << QList{QColor(), QColor()}
-                                        << QStringList{"#000000", "#000000"};
+                                        << QList{black, black};
         QTest::newRow("red, a cancel, blue text")
-            << Names{"cmdHaikei", "cmdMoji", "cmdMoji"} << QList{kRed, QColor(), kBlue}
-            << QStringList{"#000000", "#ff0000", "#ff0000"};
-        QTest::newRow("blue text twice") << Names{"cmdMoji", "cmdMoji"} << QList{kBlue, kBlue}
-                                         << QStringList{"#000000", "#0000ff"};
+            << Names{"cmdHaikei", "cmdMoji", "cmdMoji"} << QList{kRed, QColor(), kBlue} << QList{black, kRed, kRed};
+        QTest::newRow("blue text twice") << Names{"cmdMoji", "cmdMoji"} << QList{kBlue, kBlue} << QList{black, kBlue};
     }
 
     void colours()
     {
         QFETCH(QStringList, clicks);
         QFETCH(QList<QColor>, answers);
-        QFETCH(QStringList, presets);
+        QFETCH(QList<QColor>, presets);
         FakeWindow w(kWorked);
         w.colours->answers = answers;
         const QColor back = answers.contains(kRed) ? kRed : kGreen,
@@ -356,11 +329,7 @@ private slots:
         QCOMPARE(role(QPalette::Text)(w.find("txtTIdx")), "#000000");
         QCOMPARE(w.window->state().BakColr, back == kRed ? 0x000000FF : 0);  // 0x00BBGGRR: red in the low byte
         QCOMPARE(w.window->state().MojiColr, fore == kBlue ? 0x00FF0000 : 0);
-        QStringList opened;
-        for (const QColor& preset : w.colours->presets) {
-            opened << preset.name();
-        }
-        QCOMPARE(opened, presets);
+        QCOMPARE(w.colours->presets, presets);
     }
 
     void colourDialogThatFailsIsNoCancel()
@@ -370,38 +339,36 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(std::bad_alloc, w.window->cmdHaikei_Click());
     }
 
-    void onTop()
+    // cmdMae and cmdFm in turn: each flips its own switch alone, cmdMae is named by the stacking it asked for
+    // (caption, tooltip, spoken name), cmdFm sets the outer height, and the window's corner never moves.
+    void switches()
     {
         FakeWindow w(kWorked);
         w.show();
-        const QRect start = w.window->geometry();
-        const auto says = [&] {
-            return kRead["text"](w.find("cmdMae")) + ", " + w.find("cmdMae")->toolTip() + ", " +
-                   w.find("cmdMae")->accessibleName();
+        const QPoint corner = w.window->geometry().topLeft();
+        const auto seen = [&] {
+            QWidget* mae = w.find("cmdMae");
+            return QString("%1 %2, %3 %4 %5, %6 px")
+                .arg(w.window->state().SwithMae)
+                .arg(w.window->state().SwithFm)
+                .arg(kRead["text"](mae), mae->toolTip(), mae->accessibleName())
+                .arg(w.window->frameGeometry().height());
         };
-        w.click("cmdMae");
-        QCOMPARE(says(), "元へ, 常に前面をキャンセルします, 常に前面をキャンセルします");  // caption, tooltip, spoken
-        QCOMPARE(w.window->state().SwithMae, -1);
-        w.click("cmdMae");
-        QCOMPARE(says(), "前へ, 常に前面に置きます, 常に前面に置きます");
-        QCOMPARE(w.window->state().SwithMae, 0);
-        QCOMPARE(w.stacking->requests, (QList<bool>{true, false}));
-        QCOMPARE(w.window->geometry(), start);  // neither moved nor resized
-    }
-
-    void heights()
-    {
-        FakeWindow w(kWorked);
-        w.show();
-        const QRect start = w.window->geometry();
-        for (const int twips : {1180, 1220, 1180}) {  // short from the start, tall, short again
-            QTRY_COMPARE(w.window->frameGeometry().height(), qRound(twips * dpi_ / 1440));
-            QCOMPARE(w.window->state().SwithFm, twips == 1180 ? -1 : 0);
-            QCOMPARE(w.window->geometry().topLeft(), start.topLeft());  // it grows at its bottom edge
-            w.click("cmdFm");
+        const auto height = [this](int twips) { return QString(", %1 px").arg(qRound(twips * dpi_ / 1440)); };
+        const QString low = height(1180), high = height(1220);
+        const QStringList want{"-1 -1, 元へ 常に前面をキャンセルします 常に前面をキャンセルします" + low,
+                               "-1 0, 元へ 常に前面をキャンセルします 常に前面をキャンセルします" + high,
+                               "0 0, 前へ 常に前面に置きます 常に前面に置きます" + high,
+                               "0 -1, 前へ 常に前面に置きます 常に前面に置きます" + low};
+        QCOMPARE(seen().section(',', -1), low.section(',', -1));  // short from the start
+        w.tickAt(kWorked);  // named after a repaint of the shown window, once it is on the screen
+        QTRY_COMPARE(w.each(kButtons, kRead["spoken"]), FakeWindow::zip(kButtons, kSpoken));
+        for (qsizetype i = 0; i < want.size(); ++i) {
+            w.click(i % 2 == 0 ? "cmdMae" : "cmdFm");
+            QTRY_COMPARE(seen(), want.at(i));
+            QCOMPARE(w.window->geometry().topLeft(), corner);
         }
-        QCOMPARE(w.find("cmdFm")->toolTip(), "フォームを下へ伸ばします");
-        QCOMPARE(w.stacking->requests, QList<bool>{});  // the stacking is left as it was
+        QCOMPARE(w.stacking->requests, (QList<bool>{true, false}));
     }
 
     // Outer heights (device pixels) under title bars of real desktops, at 96 and 192 DPI and Qt's scales 2 and
@@ -409,15 +376,11 @@ private slots:
     void outerHeightsUnderTitleBars_data()
     {
         QTest::addColumn<QList<double>>("row");  // decoration px, DPI, scale; short and tall outer height
-        for (const QList<double>& row : {QList<double>{21, 96, 1, 79, 81},
-                                         {0, 96, 1, 79, 81},
-                                         {37, 96, 1, 81, 84},
-                                         {100, 96, 1, 144, 147},
-                                         {33, 192, 1, 157, 163},
-                                         {33, 96, 2, 157, 163},
-                                         {37, 96, 2, 157, 163},
-                                         {56, 96, 1.5, 122, 125}}) {
-            QTest::addRow("%g px at %g DPI, scale %g", row[0], row[1], row[2]) << row;
+        const double table[][5] = {{21, 96, 1, 79, 81},    {0, 96, 1, 79, 81},     {37, 96, 1, 81, 84},
+                                   {100, 96, 1, 144, 147}, {33, 192, 1, 157, 163}, {33, 96, 2, 157, 163},
+                                   {37, 96, 2, 157, 163},  {56, 96, 1.5, 122, 125}};
+        for (const auto& row : table) {
+            QTest::addRow("%g px at %g DPI, scale %g", row[0], row[1], row[2]) << QList<double>(row, row + 5);
         }
     }
 
@@ -430,28 +393,17 @@ private slots:
         QCOMPARE(QList<double>({outer(1180), outer(1220)}), row.mid(3));
     }
 
-    void quitting_data()
-    {
-        QTest::addColumn<bool>("escape");
-        QTest::addColumn<int>("choosing");  // a Row choosing, or 0
-        QTest::newRow("E") << false << 0;
-        QTest::newRow("E while Row 3 chooses") << false << 3;
-        QTest::newRow("Esc") << true << 0;
-        QTest::newRow("Esc on Row 3's closed chooser") << true << 3;
-    }
-
+    // By E or by Esc, a Row choosing: the window closes and the clock stops.
     void quitting()
     {
-        QFETCH(bool, escape);
-        QFETCH(int, choosing);
-        FakeWindow w(kWorked);
-        w.show();
-        if (choosing != 0) {
-            QTest::mouseClick(w.row("lblMati", R(choosing)), Qt::LeftButton);
+        for (const bool escape : {false, true}) {
+            FakeWindow w(kWorked);
+            w.show();
+            QTest::mouseClick(w.row("lblMati", R(3)), Qt::LeftButton);
+            escape ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : w.click("cmdEND");
+            QTRY_VERIFY2(!w.window->isVisible(), escape ? "Esc leaves the window open" : "E leaves the window open");
+            QVERIFY2(w.timer->stopped, "the clock still ticks after quitting");
         }
-        escape ? QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape) : w.click("cmdEND");
-        QTRY_VERIFY2(!w.window->isVisible(), "the window is still open");
-        QVERIFY2(w.timer->stopped, "the clock still ticks");
     }
 
     void tabOrderAndFocus()
@@ -481,19 +433,6 @@ private slots:
         }
         chain.removeAll(QString());
         QCOMPARE(chain, expected << "cmdFm");
-    }
-
-    void screenReaderNames()
-    {
-        FakeWindow w(kWorked);
-        w.show();
-        w.tickAt(kWorked);  // named after a repaint of the shown window, once it is on the screen
-        const QStringList names{"文字色を変えます", "背景色を変えます", "常に前面に置きます",
-                                "フォームを下へ伸ばします", "終ります"};
-        QTRY_COMPARE(w.each(kButtons, [](QWidget* c) { return c->accessibleName(); }),
-                     FakeWindow::zip(kButtons, names));
-        QCOMPARE(w.each(kButtons, kRead["tooltip"]), FakeWindow::zip(kButtons, names));
-        QCOMPARE(w.each(kButtons, kRead["text"]), FakeWindow::zip(kButtons, {"", "", "", "", "E"}));
     }
 
     // A tick every second, random use of every control in between (odd pastes among them), each tick judged
@@ -537,10 +476,8 @@ private slots:
             w.window->show();                   // Space or Return on the focused quit button quits, as it should
             QCoreApplication::processEvents();  // the event loop runs between two ticks
             w.tickAt(w.clock->time + 1s);
-            QVERIFY2(w.differenceFrom(w.clock->time).isEmpty(),
-                     qPrintable(QString("tick %1: %2").arg(tick).arg(w.differenceFrom(w.clock->time))));
-            QVERIFY2(w.drawnDifference().isEmpty(),
-                     qPrintable(QString("tick %1: %2").arg(tick).arg(w.drawnDifference())));
+            const QString wrong = w.differenceFrom(w.clock->time) + w.drawnDifference();  // what is shown, and drawn
+            QVERIFY2(wrong.isEmpty(), qPrintable(QString("tick %1: %2").arg(tick).arg(wrong)));
             warmKiB = tick == ticks / 2 ? heapKiB() : warmKiB;
         }
         const std::size_t endKiB = heapKiB();
