@@ -188,7 +188,7 @@ private slots:
                     ? "Orbalune　(4月-10月：北半球は夏時間に御注意！)  /　(都市名はクリックで変更できます)"
                     : "Orbalune　(10月-3月：南半球は夏時間に御注意！)　/　(都市名はクリックで変更できます)";
             QVERIFY2(w.window->windowTitle() == want,
-                     qPrintable(QString("month %1: %2").arg(month).arg(w.window->windowTitle())));
+                     qPrintable(QString("month %1: %2, want %3").arg(month).arg(w.window->windowTitle(), want)));
         }
     }
 
