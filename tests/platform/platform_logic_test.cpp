@@ -105,12 +105,14 @@ TEST(Timers, TickOnAnythingButNothingYet)
 
 TEST(Timers, ToolkitLooksAtTheFrameEverLaterUntilItSettles)
 {
-    int at = 20;
-    for (auto next = orbalune::NextLookAfter(at); next; next = orbalune::NextLookAfter(at)) {
-        ASSERT_GT(*next, at) << "the look after the one " << at << " ms after a show";
-        at = *next;
+    int wait = 20, after = 20;  // the first look 20 ms after a show
+    for (auto next = orbalune::NextLookAfter(wait); next; next = orbalune::NextLookAfter(wait)) {
+        ASSERT_GT(*next, wait) << "the wait after the look " << after << " ms after a show";
+        wait = *next;
+        after += wait;
     }
-    EXPECT_LE(at, 5000) << "ms after a show, the last look";
+    // Long enough for a window manager that frames late, and then no more timers.
+    EXPECT_TRUE(after >= 2000 && after <= 6000) << "the last look " << after << " ms after a show, not in 2 to 6 s";
 }
 
 TEST(WindowManagerHints, TheFrameIsAwaitedUntilAnsweredOrDue)
