@@ -19,15 +19,14 @@ QComboBox* WindowControls::buildChooser(Row row, std::u16string_view city, const
 {
     const layout::RowLayout& drawn = layout::kRows[row];
     auto* chooser = new QComboBox(fram1[row]);  // created last in its frame: drawn over everything
-    chooser->setObjectName(RowControlName("cmbMati", row));
+    LayInRow(*chooser, "cmbMati", row,
+             TwipsScale::forWidget(&window_).rect(
+                 {0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}),
+             layout::FontKind::WindowDefault, layout::Coloured::Chooser, colours);
     chooser->setEditable(false);
     chooser->setMaxVisibleItems(layout::kChooserVisibleEntries);
     chooser->setModel(chooserModel(drawn.chooserList));
     chooser->setCurrentIndex(static_cast<int>(std::ranges::find(drawn.chooserList, city) - drawn.chooserList.begin()));
-    chooser->setGeometry(TwipsScale::forWidget(&window_).rect(
-        {0, layout::kChooserTopAtCreation, drawn.chooserWidth, layout::kChooserHeight}));
-    UseLayoutFont(*chooser, layout::FontKind::WindowDefault);
-    PaintAsReached(*chooser, layout::Coloured::Chooser, colours);
     chooser->hide();
     cmbMati[row] = chooser;
     applyTabOrder();

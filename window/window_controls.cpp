@@ -36,6 +36,15 @@ constexpr std::array<ButtonSlot, 5> kButtons{{
 
 }  // namespace
 
+void LayInRow(QWidget& control, std::string_view name, Row row, const QRect& place, layout::FontKind font,
+              Coloured coloured, const ShownColours& colours)
+{
+    control.setObjectName(RowControlName(name, row));
+    control.setGeometry(place);
+    UseLayoutFont(control, font);
+    PaintAsReached(control, coloured, colours);
+}
+
 WindowControls::WindowControls(QWidget& window) : window_(window)
 {
     window.setAutoFillBackground(true);
@@ -98,31 +107,27 @@ void WindowControls::buildRow(Row row)
     // Creation order is stacking order within the frame: the time box is drawn
     // over the bottom of the date label, the chooser (built later) over everything.
     auto* city = new ClickableLabel(frame);
-    city->setObjectName(RowControlName("lblMati", row));
-    city->setGeometry(scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}));
+    LayInRow(*city, "lblMati", row, scale.rect({0, layout::kCityTop, drawn.cityWidth, layout::kCityHeight}),
+             layout::FontKind::WindowDefault, Coloured::City, colours);
     city->setAlignment(Qt::AlignCenter);
-    UseLayoutFont(*city, layout::FontKind::WindowDefault);
-    PaintAsReached(*city, Coloured::City, colours);
     lblMati[row] = city;
 
     auto* date = new QLabel(toQString(layout::kUnsetText), frame);
-    date->setObjectName(RowControlName("lblTukihi", row));
-    date->setGeometry(scale.rect({drawn.date.left, layout::kDateTop, drawn.date.width, layout::kDateHeight}));
+    LayInRow(*date, "lblTukihi", row,
+             scale.rect({drawn.date.left, layout::kDateTop, drawn.date.width, layout::kDateHeight}),
+             layout::FontKind::Regular75, Coloured::Date, colours);
     date->setAlignment(Qt::AlignCenter);
-    UseLayoutFont(*date, layout::FontKind::Regular75);
-    PaintAsReached(*date, Coloured::Date, colours);
     lblTukihi[row] = date;
 
     auto* time = new QLineEdit(toQString(layout::kUnsetText), frame);
-    time->setObjectName(RowControlName("txtJihun", row));
-    time->setGeometry(scale.rect({drawn.time.left, layout::kTimeTop, drawn.time.width, layout::kTimeHeight}));
+    LayInRow(*time, "txtJihun", row,
+             scale.rect({drawn.time.left, layout::kTimeTop, drawn.time.width, layout::kTimeHeight}),
+             layout::FontKind::Bold105, Coloured::Time, colours);
     time->setFrame(false);
     // It paints every pixel of its box: a repaint need not paint the frame and the
     // date label beneath it first, which every second would otherwise cost.
     time->setAttribute(Qt::WA_OpaquePaintEvent);
     time->setAlignment(Qt::AlignCenter);
-    UseLayoutFont(*time, layout::FontKind::Bold105);
-    PaintAsReached(*time, Coloured::Time, colours);
     time->setCursorPosition(0);
     txtJihun[row] = time;
     // The city label names its time box, so a screen reader says whose time it reads.

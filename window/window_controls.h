@@ -19,11 +19,17 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRect;
 class QWidget;
 
 namespace orbalune {
 
 class ClickableLabel;
+
+// Names a Row's control as "name(row)", places it, and gives it the layout's font
+// and the colours that reach it.
+void LayInRow(QWidget& control, std::string_view name, Row row, const QRect& place, layout::FontKind font,
+              layout::Coloured coloured, const ShownColours& colours);
 
 class WindowControls {
 public:
